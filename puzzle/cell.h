@@ -1,0 +1,16 @@
+#ifndef CELL_H
+#define CELL_H
+
+#include "colour.h"
+
+struct Cell
+{
+    qint32 fieldId = 0;  // field whose colour the cell carries, 0 = none
+    qint32 checkId = 0;  // work words of the solution check
+    qint32 checkAux = 0;
+    Colour colour;
+    bool isClue = false;
+    quint32 area = 0;    // on a clue cell: the number shown
+};
+
+#endif // CELL_H

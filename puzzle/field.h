@@ -1,0 +1,22 @@
+#ifndef FIELD_H
+#define FIELD_H
+
+#include "colour.h"
+
+// One rectangle of the generated solution; bounds are inclusive.
+struct Field
+{
+    quint32 id = 0;
+    quint32 top = 0;
+    quint32 left = 0;
+    quint32 bottom = 0;
+    quint32 right = 0;
+    Colour colour;
+    quint32 clueRow = 0;
+    quint32 clueColumn = 0;
+
+    quint32 width() const { return right - left + 1; }
+    quint32 height() const { return bottom - top + 1; }
+};
+
+#endif // FIELD_H

@@ -1,0 +1,65 @@
+#ifndef PUZZLEGRID_H
+#define PUZZLEGRID_H
+
+#include "cell.h"
+#include "colour.h"
+#include "field.h"
+
+#include <functional>
+#include <list>
+#include <vector>
+
+// One puzzle: the cell matrix, the fields of the generated solution and the
+// colours prepared for the next fields. Not thread-safe: only the thread that
+// currently owns the grid may touch it.
+class PuzzleGrid
+{
+public:
+    using Row = std::vector<Cell>;
+    using Matrix = std::vector<Row>;
+
+    PuzzleGrid();
+
+    Matrix &cells() { return m_cells; }
+    const Matrix &cells() const { return m_cells; }
+    std::list<Colour> &palette() { return m_palette; }
+    const std::list<Colour> &palette() const { return m_palette; }
+    std::vector<Field> &fields() { return m_fields; }
+    const std::vector<Field> &fields() const { return m_fields; }
+
+    quint32 rowCount() const { return quint32(m_cells.size()); }
+    quint32 columnCount() const { return m_cells.empty() ? 0 : quint32(m_cells[0].size()); }
+
+    void clear();
+    void preparePalette(quint32 count);
+    Colour takeColour();
+    static Colour paletteColour(float r, quint32 index, quint32 count);
+
+    void generate(quint32 rows, quint32 columns, quint32 seeds);
+    bool fieldSizesWithin(quint32 minFieldSize, quint32 maxFieldSize) const;
+
+    bool isSolved();
+    void checkField(quint32 row, quint32 column);
+
+    // The generator's own rand()/srand(): values 0..32767, the same sequence
+    // on every platform, and no state shared with other grids.
+    void srand(quint32 seed) { m_randState = seed; }
+    int rand();
+    void skipRand(quint32 count);
+
+    // Where every generation attempt takes its seed from.
+    void setSeedSource(std::function<quint32()> source);
+    static quint32 freshSeed();
+
+    // Exchanges the puzzles (cells, palette, fields), not the random state.
+    void swapPuzzle(PuzzleGrid &other) noexcept;
+
+private:
+    Matrix m_cells;
+    std::list<Colour> m_palette;
+    std::vector<Field> m_fields;
+    quint32 m_randState = 1;
+    std::function<quint32()> m_seedSource;
+};
+
+#endif // PUZZLEGRID_H
