@@ -1,0 +1,80 @@
+#include "mainwindow.h"
+
+#include "varritwidget.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+QLineEdit *MainWindow::createSettingsEdit(const QString &name, const QString &mask, const QString &text)
+{
+    auto *edit = new QLineEdit;
+    edit->setObjectName(name);
+    edit->setInputMask(mask);
+    edit->setText(text);
+    return edit;
+}
+
+void MainWindow::createCentralArea()
+{
+    board = new varritWidget;
+    board->setPalette(palette());
+
+    scrollArea = new QScrollArea(this);
+    scrollArea->setFrameStyle(QFrame::Panel);
+    scrollArea->setWidget(board);
+    scrollArea->setPalette(palette());
+
+    rowsEdit = createSettingsEdit("rowsEdit", "999; ", "10");
+    columnsEdit = createSettingsEdit("columnsEdit", "999; ", "10");
+    seedsEdit = createSettingsEdit("seedsEdit", "999; ", "15");
+    minFieldSizeEdit = createSettingsEdit("minFieldSizeEdit", "999; ", "2");
+    maxFieldSizeEdit = createSettingsEdit("maxFieldSizeEdit", "9999; ", "9999");
+
+    auto *mainLayout = new QHBoxLayout;
+    mainLayout->addWidget(scrollArea, 15);
+
+    auto *grid = new QGridLayout;
+    settingsGroup = new QGroupBox("Settings:");
+    const QList<QPair<QString, QLineEdit *>> rows = {
+        {"Rows: ", rowsEdit},
+        {"Columns: ", columnsEdit},
+        {"Seeds: ", seedsEdit},
+        {"Min field size: ", minFieldSizeEdit},
+        {"Max field size: ", maxFieldSizeEdit},
+    };
+    for (int i = 0; i < rows.size(); ++i) {
+        grid->addWidget(new QLabel(rows[i].first), i + 1, 0);
+        grid->addWidget(rows[i].second, i + 1, 1);
+    }
+    grid->addWidget(new QWidget, 7, 0, Qt::AlignBottom);
+    grid->addWidget(new QWidget, 7, 1, Qt::AlignBottom);
+
+    auto *panelLayout = new QVBoxLayout;
+    panelLayout->addLayout(grid, 0);
+    auto *advice = new QLabel("\nPlease, be advised,\n that not every\ncombination of parameters\n"
+                              " can generate\n playing grid\n(in reasonable time)");
+    advice->setAlignment(Qt::AlignHCenter);
+    panelLayout->addWidget(advice, 0);
+    settingsGroup->setLayout(panelLayout);
+
+    mainLayout->addWidget(settingsGroup, 0);
+
+    auto *central = new QWidget;
+    central->setLayout(mainLayout);
+    setCentralWidget(central);
+}
+
+// The settings are read as displayed: a blank between two digits makes the
+// text unreadable, which gives 0 rather than joining the digits.
+void MainWindow::generate()
+{
+    board->generate(quint32(rowsEdit->displayText().toInt()), quint32(columnsEdit->displayText().toInt()),
+                    quint32(seedsEdit->displayText().toInt()),
+                    quint32(minFieldSizeEdit->displayText().toInt()),
+                    quint32(maxFieldSizeEdit->displayText().toInt()));
+}

@@ -1,0 +1,61 @@
+#ifndef MAINWINDOW_H
+#define MAINWINDOW_H
+
+#include <QMainWindow>
+
+class QAction;
+class QGroupBox;
+class QLineEdit;
+class QMenu;
+class QScrollArea;
+class QToolBar;
+class varritWidget;
+
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    MainWindow();
+
+    // Draws the board into a one-page PDF; false (after telling the user)
+    // when the file cannot be written.
+    bool printToFile(const QString &fileName);
+
+private slots:
+    void generate();
+    void about();
+    void plus();
+    void minus();
+    void print();
+    void faq();
+
+private:
+    void createActions();
+    void createMenus();
+    void createToolBars();
+    void createStatusBar();
+    void createCentralArea();
+    QLineEdit *createSettingsEdit(const QString &name, const QString &mask, const QString &text);
+
+    QMenu *fileMenu = nullptr;
+    QMenu *helpMenu = nullptr;
+    QToolBar *fileToolBar = nullptr;
+    QAction *aboutAct = nullptr;
+    QAction *faqAct = nullptr;
+    QAction *generateAct = nullptr;
+    QAction *printAct = nullptr;
+    QAction *quitAct = nullptr;
+    QAction *plusAct = nullptr;
+    QAction *minusAct = nullptr;
+    QGroupBox *settingsGroup = nullptr;
+    QLineEdit *rowsEdit = nullptr;
+    QLineEdit *columnsEdit = nullptr;
+    QLineEdit *seedsEdit = nullptr;
+    QLineEdit *minFieldSizeEdit = nullptr;
+    QLineEdit *maxFieldSizeEdit = nullptr;
+    varritWidget *board = nullptr;
+    QScrollArea *scrollArea = nullptr;
+};
+
+#endif // MAINWINDOW_H

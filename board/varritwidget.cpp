@@ -1,0 +1,101 @@
+#include "varritwidget.h"
+
+#include <QMessageBox>
+
+#include <climits>
+
+varritWidget::varritWidget(QWidget *parent)
+    : QWidget(parent)
+{
+    // Qt would otherwise pop the dialog up by itself (4 s after construction,
+    // or from setValue()); it appears only when timeout() shows it.
+    progress.reset();
+    progress.setMinimumDuration(INT_MAX);
+    progress.setRange(0, 100);
+    progress.setAutoClose(false);
+    progress.setModal(true);
+    progress.setLabelText("Generating varrit grid..");
+
+    connect(&progress, SIGNAL(canceled()), this, SLOT(stopGen()));
+    connect(&genThread, SIGNAL(finished()), this, SLOT(genFinished()));
+    connect(&timer, SIGNAL(timeout()), this, SLOT(timeout()));
+
+    updateFonts();
+}
+
+varritWidget::~varritWidget()
+{
+    // An attempt takes well under a second; forced termination could leave
+    // a runtime lock held.
+    genThread.requestStop();
+    genThread.wait();
+}
+
+void varritWidget::generate(quint32 rows, quint32 columns, quint32 seeds, quint32 minFieldSize,
+                            quint32 maxFieldSize)
+{
+    selectedRow = 0;
+    selectedColumn = 0;
+    if (rows == 0 || columns == 0) {
+        showMessage("That would be very easy, don't you think? :-)");
+        return;
+    }
+    startGen(rows, columns, seeds, minFieldSize, maxFieldSize);
+}
+
+void varritWidget::startGen(quint32 rows, quint32 columns, quint32 seeds, quint32 minFieldSize,
+                            quint32 maxFieldSize)
+{
+    genThread.requestStop();
+    genThread.wait();
+    genThread.setParams(&buildGrid, rows, columns, seeds, minFieldSize, maxFieldSize);
+    timer.setInterval(250);
+    timer.start();
+    genThread.clearStopRequest();
+    ++pendingRuns;
+    genThread.start();
+}
+
+void varritWidget::timeout()
+{
+    if (!progress.isVisible())
+        progress.show();
+    timer.setInterval(50);
+    const int value = progress.value();
+    progress.setValue(value < 100 ? value + 1 : 0);
+}
+
+void varritWidget::stopGen()
+{
+    genThread.requestStop();
+    genThread.wait();
+    timer.stop();
+}
+
+void varritWidget::genFinished()
+{
+    // A run stopped by a newer generate() still reports its end, after the
+    // new run has begun; only the latest run's report completes anything.
+    if (pendingRuns == 0 || --pendingRuns > 0)
+        return;
+    genThread.wait();
+    grid.swapPuzzle(buildGrid);
+    buildGrid.clear();
+
+    progress.hide();
+    timer.stop();
+    adjustBoardSize();
+    update();
+}
+
+void varritWidget::setSeedSource(std::function<quint32()> source)
+{
+    genThread.wait();
+    buildGrid.setSeedSource(std::move(source));
+}
+
+void varritWidget::showMessage(const QString &text)
+{
+    QMessageBox box(QMessageBox::Information, "varritQt", text);
+    box.exec();
+}

@@ -1,0 +1,75 @@
+#ifndef VARRITWIDGET_H
+#define VARRITWIDGET_H
+
+#include "genthread.h"
+#include "puzzlegrid.h"
+
+#include <QFont>
+#include <QProgressDialog>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+
+class QMouseEvent;
+class QPainter;
+
+// The puzzle board: shows the puzzle, lets the player mark it, and runs
+// generations on a worker thread behind a progress dialog.
+class varritWidget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit varritWidget(QWidget *parent = nullptr);
+    ~varritWidget() override;
+
+    void generate(quint32 rows, quint32 columns, quint32 seeds, quint32 minFieldSize,
+                  quint32 maxFieldSize);
+
+    void drawBoard(QPainter &painter);
+    void adjustBoardSize();
+    void setCellSize(unsigned size);
+    unsigned getCellSize() const;
+
+    const PuzzleGrid &puzzle() const { return grid; }
+    QPoint selectedCell() const { return QPoint(int(selectedColumn), int(selectedRow)); }
+    bool isGenerating() const { return pendingRuns > 0; }
+    // Where the next generations take their seeds from (a fixed seed replays a puzzle).
+    void setSeedSource(std::function<quint32()> source);
+
+protected slots:
+    void genFinished();
+    void stopGen();
+    void timeout();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void startGen(quint32 rows, quint32 columns, quint32 seeds, quint32 minFieldSize,
+                  quint32 maxFieldSize);
+    void drawCells(QPainter &painter, int firstRow, int lastRow, int firstColumn, int lastColumn);
+    void drawCell(QPainter &painter, int row, int column);
+    void updateFonts();
+    quint32 rowAt(QMouseEvent *event) const;
+    quint32 columnAt(QMouseEvent *event) const;
+    static void showMessage(const QString &text);
+
+    quint32 cellSize = 24;
+    qint32 gap = 4;
+    qint32 margin = 5;
+    quint32 selectedRow = 0;
+    quint32 selectedColumn = 0;
+    GenThread genThread;
+    QProgressDialog progress;
+    QTimer timer;
+    PuzzleGrid grid;        // the puzzle shown and played
+    PuzzleGrid buildGrid;   // filled by the worker, swapped in when it ends
+    int pendingRuns = 0;    // started runs whose finished() has not arrived yet
+    QFont numberFont;
+    QFont selectedNumberFont;
+};
+
+#endif // VARRITWIDGET_H

@@ -1,0 +1,97 @@
+#include "varritwidget.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+void varritWidget::updateFonts()
+{
+    const int size = int(cellSize) - 6;
+    numberFont = QFont(QStringLiteral("Courier New"), size);
+    numberFont.setStyleHint(QFont::Monospace);
+    numberFont.setPixelSize(size); // QFont ignores a size below 1 and keeps its default
+    numberFont.setWeight(QFont::Normal);
+    selectedNumberFont = numberFont;
+    selectedNumberFont.setWeight(QFont::Bold);
+}
+
+void varritWidget::setCellSize(unsigned size)
+{
+    cellSize = size;
+    updateFonts();
+    adjustBoardSize();
+}
+
+unsigned varritWidget::getCellSize() const
+{
+    return cellSize;
+}
+
+void varritWidget::adjustBoardSize()
+{
+    const quint32 rows = grid.rowCount();
+    if (rows == 0) {
+        resize(100, 100);
+        return;
+    }
+    const int pitch = int(cellSize) + gap;
+    resize(2 * margin + int(grid.columnCount()) * pitch, 2 * margin + int(rows) * pitch);
+}
+
+void varritWidget::paintEvent(QPaintEvent *event)
+{
+    const int rows = int(grid.rowCount());
+    if (rows == 0)
+        return;
+    // Only the cells whose square (with its outline's extra pixel) meets the
+    // exposed rectangle: a big board would otherwise stall every scroll.
+    const QRect area = event->rect();
+    const int pitch = int(cellSize) + gap;
+    const int reach = int(cellSize); // a square's last drawn pixel, from its origin
+    const int firstColumn = std::max(0, (area.left() - margin - reach + pitch - 1) / pitch);
+    const int firstRow = std::max(0, (area.top() - margin - reach + pitch - 1) / pitch);
+    const int lastColumn = std::min(int(grid.columnCount()) - 1, (area.right() - margin) / pitch);
+    const int lastRow = std::min(rows - 1, (area.bottom() - margin) / pitch);
+    if (area.right() < margin || area.bottom() < margin)
+        return;
+
+    QPainter painter(this);
+    drawCells(painter, firstRow, lastRow, firstColumn, lastColumn);
+}
+
+void varritWidget::drawBoard(QPainter &painter)
+{
+    drawCells(painter, 0, int(grid.rowCount()) - 1, 0, int(grid.columnCount()) - 1);
+}
+
+void varritWidget::drawCells(QPainter &painter, int firstRow, int lastRow, int firstColumn,
+                             int lastColumn)
+{
+    for (int i = firstRow; i <= lastRow; ++i)
+        for (int j = firstColumn; j <= lastColumn; ++j)
+            drawCell(painter, i, j);
+}
+
+void varritWidget::drawCell(QPainter &painter, int row, int column)
+{
+    const Cell &cell = grid.cells()[std::size_t(row)][std::size_t(column)];
+    const int pitch = int(cellSize) + gap;
+    const QRect square(margin + column * pitch, margin + row * pitch, int(cellSize), int(cellSize));
+
+    painter.fillRect(square, QColor(cell.colour.red, cell.colour.green, cell.colour.blue));
+    if (!cell.isClue) {
+        painter.setPen(QColor(128, 128, 128));
+        painter.drawRect(square);
+        return;
+    }
+    painter.setPen(QColor(0, 0, 0));
+    painter.drawRect(square);
+    if (quint32(row) == selectedRow && quint32(column) == selectedColumn) {
+        painter.setFont(selectedNumberFont);
+    } else {
+        painter.setFont(numberFont);
+        painter.setPen(QColor(32, 32, 32));
+    }
+    painter.drawText(square, Qt::AlignCenter, QString::number(cell.area));
+}
