@@ -14,6 +14,14 @@ namespace {
 const char homePage[] = "https://varritqt.example.org";
 const char homeDomain[] = "varritqt.example.org";
 
+// A missing file gives no icon at all, so that tool buttons show their text
+// instead of an empty picture.
+QIcon loadIcon(const QString &path)
+{
+    const QPixmap pixmap(path);
+    return pixmap.isNull() ? QIcon() : QIcon(pixmap);
+}
+
 } // namespace
 
 MainWindow::MainWindow()
@@ -34,17 +42,17 @@ MainWindow::MainWindow()
 
 void MainWindow::createActions()
 {
-    printAct = new QAction(QIcon("./images/print.png"), tr("&Print to pdf..."), this);
+    printAct = new QAction(loadIcon("./images/print.png"), tr("&Print to pdf..."), this);
     printAct->setShortcut(QKeySequence(tr("Ctrl+P")));
     printAct->setStatusTip(tr("Print the griddle to pdf"));
     connect(printAct, SIGNAL(triggered()), this, SLOT(print()));
 
-    generateAct = new QAction(QIcon("./images/play.png"), tr("&Generate"), this);
+    generateAct = new QAction(loadIcon("./images/play.png"), tr("&Generate"), this);
     generateAct->setShortcut(QKeySequence(tr("Ctrl+G")));
     generateAct->setStatusTip(tr("Generate new puzzle"));
     connect(generateAct, SIGNAL(triggered()), this, SLOT(generate()));
 
-    quitAct = new QAction(QIcon("./images/quit.png"), tr("Quit"), this);
+    quitAct = new QAction(loadIcon("./images/quit.png"), tr("Quit"), this);
     quitAct->setStatusTip(tr("Quit App"));
     connect(quitAct, SIGNAL(triggered()), this, SLOT(close()));
 
@@ -52,15 +60,15 @@ void MainWindow::createActions()
     aboutAct->setStatusTip(tr("Show the application's About box"));
     connect(aboutAct, SIGNAL(triggered()), this, SLOT(about()));
 
-    plusAct = new QAction(QIcon("./images/zoom_in.png"), tr("&Plus"), this);
+    plusAct = new QAction(loadIcon("./images/zoom_in.png"), tr("&Plus"), this);
     plusAct->setStatusTip(tr("Increase the grid and font size"));
     connect(plusAct, SIGNAL(triggered()), this, SLOT(plus()));
 
-    minusAct = new QAction(QIcon("./images/zoom_out.png"), tr("&Minus"), this);
+    minusAct = new QAction(loadIcon("./images/zoom_out.png"), tr("&Minus"), this);
     minusAct->setStatusTip(tr("Decrease the grid and font size"));
     connect(minusAct, SIGNAL(triggered()), this, SLOT(minus()));
 
-    faqAct = new QAction(QIcon("./images/help.png"), tr("&Faq"), this);
+    faqAct = new QAction(loadIcon("./images/help.png"), tr("&Faq"), this);
     faqAct->setStatusTip(tr("frequently asked question"));
     connect(faqAct, SIGNAL(triggered()), this, SLOT(faq()));
 }
