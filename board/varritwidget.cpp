@@ -28,7 +28,7 @@ varritWidget::~varritWidget()
     // An attempt takes well under a second; forced termination could leave
     // a runtime lock held.
     genThread.requestStop();
-    genThread.wait();
+    genThread.waitForRun();
 }
 
 void varritWidget::generate(quint32 rows, quint32 columns, quint32 seeds, quint32 minFieldSize,
@@ -47,7 +47,7 @@ void varritWidget::startGen(quint32 rows, quint32 columns, quint32 seeds, quint3
                             quint32 maxFieldSize)
 {
     genThread.requestStop();
-    genThread.wait();
+    genThread.waitForRun();
     genThread.setParams(&buildGrid, rows, columns, seeds, minFieldSize, maxFieldSize);
     timer.setInterval(250);
     timer.start();
@@ -68,7 +68,7 @@ void varritWidget::timeout()
 void varritWidget::stopGen()
 {
     genThread.requestStop();
-    genThread.wait();
+    genThread.waitForRun();
     timer.stop();
 }
 
@@ -78,7 +78,7 @@ void varritWidget::genFinished()
     // new run has begun; only the latest run's report completes anything.
     if (pendingRuns == 0 || --pendingRuns > 0)
         return;
-    genThread.wait();
+    genThread.waitForRun();
     grid.swapPuzzle(buildGrid);
     buildGrid.clear();
 
@@ -90,7 +90,7 @@ void varritWidget::genFinished()
 
 void varritWidget::setSeedSource(std::function<quint32()> source)
 {
-    genThread.wait();
+    genThread.waitForRun();
     buildGrid.setSeedSource(std::move(source));
 }
 

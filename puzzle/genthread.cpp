@@ -26,11 +26,22 @@ void GenThread::clearStopRequest()
     stopRequested.store(false);
 }
 
+// Blocks until run() has returned. The acquire pairs with the release at the
+// end of run(): QThread::wait() orders the grid's writes before our reads
+// too, but through Qt's own locks, which ThreadSanitizer cannot see.
+bool GenThread::waitForRun(QDeadlineTimer deadline)
+{
+    const bool ended = wait(deadline);
+    runsEnded.load(std::memory_order_acquire);
+    return ended;
+}
+
 void GenThread::run()
 {
     for (;;) {
         grid->generate(params.rows, params.columns, params.seeds);
         if (grid->fieldSizesWithin(params.minFieldSize, params.maxFieldSize) || stopRequested.load())
-            return;
+            break;
     }
+    runsEnded.fetch_add(1, std::memory_order_release);
 }

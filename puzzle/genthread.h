@@ -22,12 +22,14 @@ public:
                    quint32 minFieldSize, quint32 maxFieldSize);
     void requestStop();
     void clearStopRequest();
+    bool waitForRun(QDeadlineTimer deadline = QDeadlineTimer(QDeadlineTimer::Forever));
 
 protected:
     void run() override;
 
 private:
     std::atomic<bool> stopRequested{false};
+    std::atomic<quint64> runsEnded{0};
     PuzzleGrid *grid = nullptr;
     GenParams params;
 };
