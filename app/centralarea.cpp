@@ -74,7 +74,6 @@ void MainWindow::createCentralArea()
 void MainWindow::generate()
 {
     board->generate(quint32(rowsEdit->displayText().toInt()), quint32(columnsEdit->displayText().toInt()),
-                    quint32(seedsEdit->displayText().toInt()),
-                    quint32(minFieldSizeEdit->displayText().toInt()),
+                    quint32(seedsEdit->displayText().toInt()), quint32(minFieldSizeEdit->displayText().toInt()),
                     quint32(maxFieldSizeEdit->displayText().toInt()));
 }

@@ -7,7 +7,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName("varritQt");
-    QGuiApplication::setDesktopFileName("varritqt");
+    QGuiApplication::setDesktopFileName(VARRIT_APP_ID);
 
     MainWindow mainWin;
     mainWin.setWindowIcon(QIcon("images/star.png"));

@@ -22,7 +22,7 @@ QIcon loadIcon(const QString &path)
     return pixmap.isNull() ? QIcon() : QIcon(pixmap);
 }
 
-} // namespace
+}  // namespace
 
 MainWindow::MainWindow()
     : QMainWindow(nullptr)

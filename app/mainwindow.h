@@ -58,4 +58,4 @@ private:
     QScrollArea *scrollArea = nullptr;
 };
 
-#endif // MAINWINDOW_H
+#endif  // MAINWINDOW_H

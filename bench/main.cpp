@@ -38,8 +38,7 @@ void benchMemory()
     grid.generate(999, 999, 999);
     const long after = peakKilobytes();
     std::printf("memory   999 x 999 puzzle: peak %.1f MB above start (%zu fields, %.1f MB of cells)\n",
-                (after - before) / 1024.0, grid.fields().size(),
-                999.0 * 999.0 * sizeof(Cell) / (1024.0 * 1024.0));
+                (after - before) / 1024.0, grid.fields().size(), 999.0 * 999.0 * sizeof(Cell) / (1024.0 * 1024.0));
 }
 
 void benchGenerate()
@@ -61,8 +60,7 @@ void benchGenerate()
                 grid.generate(c.rows, c.columns, c.seeds);
             runs.push_back(double(timer.nsecsElapsed()) / 1000.0 / c.attempts);
         }
-        std::printf("generate %4u x %-4u %4u seeds: %12.1f us per attempt\n", c.rows, c.columns, c.seeds,
-                    median(runs));
+        std::printf("generate %4u x %-4u %4u seeds: %12.1f us per attempt\n", c.rows, c.columns, c.seeds, median(runs));
     }
 }
 
@@ -87,7 +85,7 @@ void benchCheck()
                 solved ? "" : "  (NOT SOLVED?)");
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char **argv)
 {

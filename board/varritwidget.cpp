@@ -31,8 +31,7 @@ varritWidget::~varritWidget()
     genThread.waitForRun();
 }
 
-void varritWidget::generate(quint32 rows, quint32 columns, quint32 seeds, quint32 minFieldSize,
-                            quint32 maxFieldSize)
+void varritWidget::generate(quint32 rows, quint32 columns, quint32 seeds, quint32 minFieldSize, quint32 maxFieldSize)
 {
     selectedRow = 0;
     selectedColumn = 0;
@@ -43,8 +42,7 @@ void varritWidget::generate(quint32 rows, quint32 columns, quint32 seeds, quint3
     startGen(rows, columns, seeds, minFieldSize, maxFieldSize);
 }
 
-void varritWidget::startGen(quint32 rows, quint32 columns, quint32 seeds, quint32 minFieldSize,
-                            quint32 maxFieldSize)
+void varritWidget::startGen(quint32 rows, quint32 columns, quint32 seeds, quint32 minFieldSize, quint32 maxFieldSize)
 {
     genThread.requestStop();
     genThread.waitForRun();

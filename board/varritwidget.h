@@ -24,8 +24,7 @@ public:
     explicit varritWidget(QWidget *parent = nullptr);
     ~varritWidget() override;
 
-    void generate(quint32 rows, quint32 columns, quint32 seeds, quint32 minFieldSize,
-                  quint32 maxFieldSize);
+    void generate(quint32 rows, quint32 columns, quint32 seeds, quint32 minFieldSize, quint32 maxFieldSize);
 
     void drawBoard(QPainter &painter);
     void adjustBoardSize();
@@ -48,8 +47,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void startGen(quint32 rows, quint32 columns, quint32 seeds, quint32 minFieldSize,
-                  quint32 maxFieldSize);
+    void startGen(quint32 rows, quint32 columns, quint32 seeds, quint32 minFieldSize, quint32 maxFieldSize);
     void drawCells(QPainter &painter, int firstRow, int lastRow, int firstColumn, int lastColumn);
     void drawCell(QPainter &painter, int row, int column);
     void updateFonts();
@@ -65,11 +63,11 @@ private:
     GenThread genThread;
     QProgressDialog progress;
     QTimer timer;
-    PuzzleGrid grid;        // the puzzle shown and played
-    PuzzleGrid buildGrid;   // filled by the worker, swapped in when it ends
-    int pendingRuns = 0;    // started runs whose finished() has not arrived yet
+    PuzzleGrid grid;       // the puzzle shown and played
+    PuzzleGrid buildGrid;  // filled by the worker, swapped in when it ends
+    int pendingRuns = 0;   // started runs whose finished() has not arrived yet
     QFont numberFont;
     QFont selectedNumberFont;
 };
 
-#endif // VARRITWIDGET_H
+#endif  // VARRITWIDGET_H

@@ -10,7 +10,7 @@ void varritWidget::updateFonts()
     const int size = int(cellSize) - 6;
     numberFont = QFont(QStringLiteral("Courier New"), size);
     numberFont.setStyleHint(QFont::Monospace);
-    numberFont.setPixelSize(size); // QFont ignores a size below 1 and keeps its default
+    numberFont.setPixelSize(size);  // QFont ignores a size below 1 and keeps its default
     numberFont.setWeight(QFont::Normal);
     selectedNumberFont = numberFont;
     selectedNumberFont.setWeight(QFont::Bold);
@@ -48,7 +48,7 @@ void varritWidget::paintEvent(QPaintEvent *event)
     // exposed rectangle: a big board would otherwise stall every scroll.
     const QRect area = event->rect();
     const int pitch = int(cellSize) + gap;
-    const int reach = int(cellSize); // a square's last drawn pixel, from its origin
+    const int reach = int(cellSize);  // a square's last drawn pixel, from its origin
     const int firstColumn = std::max(0, (area.left() - margin - reach + pitch - 1) / pitch);
     const int firstRow = std::max(0, (area.top() - margin - reach + pitch - 1) / pitch);
     const int lastColumn = std::min(int(grid.columnCount()) - 1, (area.right() - margin) / pitch);
@@ -65,8 +65,7 @@ void varritWidget::drawBoard(QPainter &painter)
     drawCells(painter, 0, int(grid.rowCount()) - 1, 0, int(grid.columnCount()) - 1);
 }
 
-void varritWidget::drawCells(QPainter &painter, int firstRow, int lastRow, int firstColumn,
-                             int lastColumn)
+void varritWidget::drawCells(QPainter &painter, int firstRow, int lastRow, int firstColumn, int lastColumn)
 {
     for (int i = firstRow; i <= lastRow; ++i)
         for (int j = firstColumn; j <= lastColumn; ++j)

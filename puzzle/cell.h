@@ -10,7 +10,7 @@ struct Cell
     qint32 checkAux = 0;
     Colour colour;
     bool isClue = false;
-    quint32 area = 0;    // on a clue cell: the number shown
+    quint32 area = 0;  // on a clue cell: the number shown
 };
 
-#endif // CELL_H
+#endif  // CELL_H

@@ -23,4 +23,4 @@ inline bool operator!=(const Colour &a, const Colour &b)
 // An unpainted cell carries this colour.
 inline constexpr Colour blankColour{255, 255, 255};
 
-#endif // COLOUR_H
+#endif  // COLOUR_H

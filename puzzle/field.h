@@ -19,4 +19,4 @@ struct Field
     quint32 height() const { return bottom - top + 1; }
 };
 
-#endif // FIELD_H
+#endif  // FIELD_H

@@ -14,9 +14,10 @@ class FieldGrower
 {
 public:
     explicit FieldGrower(PuzzleGrid &grid)
-        : grid(grid), cells(grid.cells()), fields(grid.fields())
-    {
-    }
+        : grid(grid),
+          cells(grid.cells()),
+          fields(grid.fields())
+    { }
 
     void startField(quint32 row, quint32 column)
     {
@@ -55,7 +56,7 @@ public:
 private:
     void randomPass()
     {
-        quint32 due = 0; // index of the field whose draw comes next
+        quint32 due = 0;  // index of the field whose draw comes next
         for (const quint32 index : live) {
             grid.skipRand(index - due);
             tryGrow(index, Direction(quint32(grid.rand()) % 4));
@@ -158,12 +159,12 @@ private:
     PuzzleGrid &grid;
     PuzzleGrid::Matrix &cells;
     std::vector<Field> &fields;
-    std::vector<quint8> blocked;   // per field: directions that can never grow again
-    std::vector<quint32> live;     // fields not yet blocked all round, in field order
+    std::vector<quint8> blocked;  // per field: directions that can never grow again
+    std::vector<quint32> live;    // fields not yet blocked all round, in field order
     bool changed = false;
 };
 
-} // namespace
+}  // namespace
 
 void PuzzleGrid::generate(quint32 rows, quint32 columns, quint32 seeds)
 {

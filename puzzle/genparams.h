@@ -12,4 +12,4 @@ struct GenParams
     quint32 maxFieldSize = 0;
 };
 
-#endif // GENPARAMS_H
+#endif  // GENPARAMS_H

@@ -18,8 +18,8 @@ class GenThread : public QThread
 public:
     GenThread();
 
-    void setParams(PuzzleGrid *grid, quint32 rows, quint32 columns, quint32 seeds,
-                   quint32 minFieldSize, quint32 maxFieldSize);
+    void setParams(PuzzleGrid *grid, quint32 rows, quint32 columns, quint32 seeds, quint32 minFieldSize,
+                   quint32 maxFieldSize);
     void requestStop();
     void clearStopRequest();
     bool waitForRun(QDeadlineTimer deadline = QDeadlineTimer(QDeadlineTimer::Forever));
@@ -34,4 +34,4 @@ private:
     GenParams params;
 };
 
-#endif // GENTHREAD_H
+#endif  // GENTHREAD_H

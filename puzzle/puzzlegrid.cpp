@@ -26,12 +26,11 @@ quint64 splitMix(quint64 x)
     return x ^ (x >> 31);
 }
 
-} // namespace
+}  // namespace
 
 PuzzleGrid::PuzzleGrid()
     : m_seedSource(&PuzzleGrid::freshSeed)
-{
-}
+{ }
 
 void PuzzleGrid::clear()
 {

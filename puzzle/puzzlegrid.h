@@ -62,4 +62,4 @@ private:
     std::function<quint32()> m_seedSource;
 };
 
-#endif // PUZZLEGRID_H
+#endif  // PUZZLEGRID_H

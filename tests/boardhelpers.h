@@ -55,6 +55,6 @@ inline QColor toQColor(const Colour &c)
     return QColor(c.red, c.green, c.blue);
 }
 
-} // namespace boardtest
+}  // namespace boardtest
 
-#endif // BOARDHELPERS_H
+#endif  // BOARDHELPERS_H

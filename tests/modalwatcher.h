@@ -43,4 +43,4 @@ private:
     std::shared_ptr<QStringList> log = std::make_shared<QStringList>();
 };
 
-#endif // MODALWATCHER_H
+#endif  // MODALWATCHER_H

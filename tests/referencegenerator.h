@@ -116,6 +116,6 @@ inline void generate(PuzzleGrid &g, quint32 rows, quint32 columns, quint32 seeds
             }
 }
 
-} // namespace reference
+}  // namespace reference
 
-#endif // REFERENCEGENERATOR_H
+#endif  // REFERENCEGENERATOR_H

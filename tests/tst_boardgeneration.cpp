@@ -36,7 +36,7 @@ void clickCancel(QProgressDialog *dialog)
     QTest::mouseClick(cancel, Qt::LeftButton);
 }
 
-} // namespace
+}  // namespace
 
 class TestBoardGeneration : public QObject
 {
@@ -93,7 +93,7 @@ void TestBoardGeneration::emptySizeShowsMessage()
     QCOMPARE(watcher.seen(), QStringList{"varritQt|That would be very easy, don't you think? :-)"});
     QVERIFY(!board->isGenerating());
     QCOMPARE(board->selectedCell(), QPoint(0, 0));
-    QCOMPARE(board->puzzle().rowCount(), 4u); // the old puzzle stays
+    QCOMPARE(board->puzzle().rowCount(), 4u);  // the old puzzle stays
 }
 
 void TestBoardGeneration::quickGenerationShowsNoDialog()
@@ -109,7 +109,7 @@ void TestBoardGeneration::quickGenerationShowsNoDialog()
     QTRY_VERIFY(!board->isGenerating());
     QCOMPARE(attempts, 1);
     QCOMPARE(board->size(), QSize(290, 290));
-    QTest::qWait(400); // past the first tick: the timer must be stopped
+    QTest::qWait(400);  // past the first tick: the timer must be stopped
     QCOMPARE(counter.shows, 0);
     QVERIFY(!dialog->isVisible());
 }
@@ -126,7 +126,7 @@ void TestBoardGeneration::dialogCyclesWhileWorkerTries()
 
     QElapsedTimer clock;
     clock.start();
-    board->generate(10, 10, 15, 5, 4); // no puzzle can meet these
+    board->generate(10, 10, 15, 5, 4);  // no puzzle can meet these
     QTRY_VERIFY(dialog->isVisible());
     QVERIFY(clock.elapsed() >= 200);
     QVERIFY(board->isGenerating());
@@ -192,14 +192,14 @@ void TestBoardGeneration::staleFinishedIsIgnored()
 
     board->generate(8, 8, 15, 5, 4);
     QTest::qWait(20);
-    board->generate(9, 9, 15, 5, 4); // stops the first run: its finished() comes late
-    QTest::qWait(150);               // delivered by now, still before the first tick
+    board->generate(9, 9, 15, 5, 4);  // stops the first run: its finished() comes late
+    QTest::qWait(150);                // delivered by now, still before the first tick
     QVERIFY(board->isGenerating());
     QCOMPARE(board->size(), before);
     QCOMPARE(board->puzzle().rowCount(), 5u);
 
     QProgressDialog *dialog = progressDialog();
-    QTRY_VERIFY(dialog->isVisible()); // the timer was not stopped by the stale report
+    QTRY_VERIFY(dialog->isVisible());  // the timer was not stopped by the stale report
     clickCancel(dialog);
     QTRY_VERIFY(!board->isGenerating());
     QCOMPARE(board->puzzle().rowCount(), 9u);
@@ -208,7 +208,7 @@ void TestBoardGeneration::staleFinishedIsIgnored()
 
 void TestBoardGeneration::pressesIgnoredWhileGenerating()
 {
-    QVERIFY(generateFixed(*board, 4, 4, 0, 1)); // one field, clue at (0,0)
+    QVERIFY(generateFixed(*board, 4, 4, 0, 1));  // one field, clue at (0,0)
     board->generate(30, 30, 15, 5, 4);
     QTest::mouseClick(board.get(), Qt::LeftButton, {}, cellCentre(*board, 2, 2));
     QCOMPARE(board->puzzle().cells()[2][2].colour, blankColour);

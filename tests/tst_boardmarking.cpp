@@ -38,7 +38,7 @@ const Field *fieldWithBlankCell(const PuzzleGrid &grid, QPoint *blank)
     return nullptr;
 }
 
-} // namespace
+}  // namespace
 
 class TestBoardMarking : public QObject
 {
@@ -60,7 +60,7 @@ private slots:
 void TestBoardMarking::pixelToCell_data()
 {
     QTest::addColumn<QPoint>("pixel");
-    QTest::addColumn<QPoint>("cell"); // (column, row); (-1, -1) = ignored
+    QTest::addColumn<QPoint>("cell");  // (column, row); (-1, -1) = ignored
     // Pitch 28: x 5..32 is column 0 (its 4 gap pixels included), 33..60 column 1.
     QTest::newRow("first pixel of column 0") << QPoint(5, 40) << QPoint(0, 1);
     QTest::newRow("last gap pixel of column 0") << QPoint(32, 40) << QPoint(0, 1);
@@ -81,8 +81,8 @@ void TestBoardMarking::pixelToCell()
     QFETCH(QPoint, pixel);
     QFETCH(QPoint, cell);
     varritWidget board;
-    QVERIFY(generateFixed(board, 3, 4, 0, 1)); // one field, clue at (0,0), selected
-    board.resize(400, 400); // room for presses beyond the board
+    QVERIFY(generateFixed(board, 3, 4, 0, 1));  // one field, clue at (0,0), selected
+    board.resize(400, 400);                     // room for presses beyond the board
     QCOMPARE(pressAt(board, pixel), cell);
 }
 
@@ -90,7 +90,7 @@ void TestBoardMarking::mappingFollowsZoom()
 {
     varritWidget board;
     QVERIFY(generateFixed(board, 5, 5, 0, 1));
-    board.setCellSize(40); // pitch 44
+    board.setCellSize(40);  // pitch 44
     QCOMPARE(pressAt(board, QPoint(5 + 44 + 43, 5 + 2 * 44)), QPoint(1, 2));
     QCOMPARE(pressAt(board, QPoint(5 + 2 * 44, 5 + 44 + 43)), QPoint(2, 1));
 }
@@ -112,7 +112,7 @@ void TestBoardMarking::selectPaintClear()
     const QPoint initialSelection = clueA == QPoint(0, 0) ? QPoint(-1, -1) : clueA;
     QCOMPARE(press(clueA), initialSelection);
     QCOMPARE(board.selectedCell(), clueA);
-    QCOMPARE(press(clueA), QPoint(-1, -1)); // again: nothing changes
+    QCOMPARE(press(clueA), QPoint(-1, -1));  // again: nothing changes
 
     QCOMPARE(press(blank), blank);
     QCOMPARE(cell.colour, a->colour);
@@ -121,9 +121,9 @@ void TestBoardMarking::selectPaintClear()
     QCOMPARE(cell.colour, blankColour);
     QCOMPARE(cell.fieldId, 0);
 
-    QCOMPARE(press(blank), blank); // paint with A, then select B
+    QCOMPARE(press(blank), blank);  // paint with A, then select B
     QCOMPARE(press(clueB), clueB);
-    QCOMPARE(press(blank), blank); // a painted cell is cleared whatever is selected
+    QCOMPARE(press(blank), blank);  // a painted cell is cleared whatever is selected
     QCOMPARE(cell.colour, blankColour);
     QCOMPARE(press(blank), blank);
     QCOMPARE(cell.colour, b.colour);

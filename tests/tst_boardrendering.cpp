@@ -83,7 +83,7 @@ void TestBoardRendering::cellPixels()
         }
     }
     QVERIFY(clues > 1 && blanks > 1);
-    QCOMPARE(image.pixelColor(2, 2), QColor(Qt::white)); // margin
+    QCOMPARE(image.pixelColor(2, 2), QColor(Qt::white));  // margin
 }
 
 // Pure black appears only in the selected clue's number; the others are
@@ -178,8 +178,7 @@ void TestBoardRendering::numbersStayInsideTheirSquare()
     for (int y = 0; y < image.height(); ++y)
         for (int x = 10; x < 13; ++x) {
             const QColor c = image.pixelColor(x, y);
-            QVERIFY2(c == QColor(Qt::white),
-                     qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+            QVERIFY2(c == QColor(Qt::white), qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
         }
 }
 

@@ -68,8 +68,8 @@ bool samePuzzle(const PuzzleGrid &a, const PuzzleGrid &b)
         return false;
     for (std::size_t k = 0; k < a.fields().size(); ++k) {
         const Field &f = a.fields()[k], &h = b.fields()[k];
-        if (f.top != h.top || f.left != h.left || f.bottom != h.bottom || f.right != h.right
-            || f.colour != h.colour || f.clueRow != h.clueRow || f.clueColumn != h.clueColumn)
+        if (f.top != h.top || f.left != h.left || f.bottom != h.bottom || f.right != h.right || f.colour != h.colour
+            || f.clueRow != h.clueRow || f.clueColumn != h.clueColumn)
             return false;
     }
     for (quint32 i = 0; i < a.rowCount(); ++i)
@@ -81,7 +81,7 @@ bool samePuzzle(const PuzzleGrid &a, const PuzzleGrid &b)
     return a.palette().size() == b.palette().size();
 }
 
-} // namespace
+}  // namespace
 
 class TestGenerator : public QObject
 {
@@ -111,9 +111,12 @@ void TestGenerator::invariantsOverRandomSettings()
         g.setSeedSource([seed] { return seed; });
         g.generate(rows, columns, seeds);
         const QString failure = invariantFailure(g, rows, columns);
-        QVERIFY2(failure.isEmpty(),
-                 qPrintable(QStringLiteral("%1x%2, %3 seeds, seed %4: %5")
-                                .arg(rows).arg(columns).arg(seeds).arg(seed).arg(failure)));
+        QVERIFY2(failure.isEmpty(), qPrintable(QStringLiteral("%1x%2, %3 seeds, seed %4: %5")
+                                                   .arg(rows)
+                                                   .arg(columns)
+                                                   .arg(seeds)
+                                                   .arg(seed)
+                                                   .arg(failure)));
     }
 }
 
@@ -192,7 +195,7 @@ void TestGenerator::seededFieldsComeFirst()
 
         PuzzleGrid draws;
         draws.srand(seed);
-        draws.rand(); // palette phase
+        draws.rand();  // palette phase
         std::vector<std::pair<quint32, quint32>> seeded;
         for (quint32 s = 0; s < seeds; ++s) {
             const quint32 row = quint32(draws.rand()) % rows;
@@ -220,7 +223,7 @@ void TestGenerator::fixedSeedReproduces()
     a.generate(60, 45, 30);
     b.generate(60, 45, 30);
     QVERIFY(samePuzzle(a, b));
-    a.generate(60, 45, 30); // rebuilt in place, still the same
+    a.generate(60, 45, 30);  // rebuilt in place, still the same
     QVERIFY(samePuzzle(a, b));
 }
 

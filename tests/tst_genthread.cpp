@@ -21,7 +21,7 @@ void TestGenThread::generousLimitsAcceptFirstAttempt()
     int attempts = 0;
     grid.setSeedSource([&attempts] { return quint32(++attempts); });
     GenThread thread;
-    int finished = 0; // counted on this thread, as the board does
+    int finished = 0;  // counted on this thread, as the board does
     connect(&thread, &QThread::finished, this, [&finished] { ++finished; });
     thread.setParams(&grid, 12, 9, 15, 1, 12 * 9);
     thread.clearStopRequest();
@@ -64,7 +64,7 @@ void TestGenThread::impossibleLimitsRunUntilStopped()
     std::atomic<int> attempts{0};
     grid.setSeedSource([&attempts] { return quint32(++attempts); });
     GenThread thread;
-    int finished = 0; // counted on this thread, as the board does
+    int finished = 0;  // counted on this thread, as the board does
     connect(&thread, &QThread::finished, this, [&finished] { ++finished; });
     thread.setParams(&grid, 10, 10, 15, minimum, maximum);
     thread.clearStopRequest();

@@ -34,7 +34,7 @@ QAction *findAction(QMainWindow &window, const QString &text)
     return nullptr;
 }
 
-} // namespace
+}  // namespace
 
 class TestMainWindow : public QObject
 {
@@ -61,7 +61,10 @@ private slots:
 private:
     varritWidget *board() { return window->findChild<varritWidget *>(); }
     QLineEdit *edit(const char *name) { return window->findChild<QLineEdit *>(name); }
-    bool waitForPuzzle() { return QTest::qWaitFor([this] { return !board()->isGenerating(); }, 20000); }
+    bool waitForPuzzle()
+    {
+        return QTest::qWaitFor([this] { return !board()->isGenerating(); }, 20000);
+    }
 
     std::unique_ptr<MainWindow> window;
     QString sourceDir = QStringLiteral(VARRIT_SOURCE_DIR);
@@ -232,8 +235,10 @@ void TestMainWindow::aboutAndFaqBoxes_data()
 {
     QTest::addColumn<QString>("action");
     QTest::addColumn<QString>("start");
-    QTest::newRow("about") << "&About" << "<center>The <b>Varrit</b> is a japanese puzzle game using modern GUI by Qt.\n<a href=";
-    QTest::newRow("faq") << "&Faq" << "<center>please visit <a href=";
+    QTest::newRow("about") << "&About"
+                           << "<center>The <b>Varrit</b> is a japanese puzzle game using modern GUI by Qt.\n<a href=";
+    QTest::newRow("faq") << "&Faq"
+                         << "<center>please visit <a href=";
 }
 
 void TestMainWindow::aboutAndFaqBoxes()
@@ -290,7 +295,7 @@ void TestMainWindow::widthGoesToTheBoard()
     QCOMPARE(panel->width(), panelWidth);
     QCOMPARE(panel->title(), QString("Settings:"));
     QVERIFY(waitForPuzzle());
-    QCOMPARE(board()->size(), QSize(290, 290)); // not stretched to the viewport
+    QCOMPARE(board()->size(), QSize(290, 290));  // not stretched to the viewport
 }
 
 QTEST_MAIN(TestMainWindow)

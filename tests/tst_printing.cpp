@@ -49,7 +49,7 @@ QRect inkBox(const QImage &image)
     return box;
 }
 
-} // namespace
+}  // namespace
 
 class TestPrinting : public QObject
 {
@@ -133,13 +133,13 @@ void TestPrinting::largeBoardIsShrunkToThePage()
     const QImage page = renderPage(pdf, 72, dir.path());
     const QRect ink = inkBox(page);
     QVERIFY(page.rect().contains(ink));
-    QVERIFY(ink.right() < page.width() - 5);  // the whole board, with the
-    QVERIFY(ink.bottom() < page.height() - 5); // printer's margin left over
+    QVERIFY(ink.right() < page.width() - 5);    // the whole board, with the
+    QVERIFY(ink.bottom() < page.height() - 5);  // printer's margin left over
     // Shrunk uniformly: the board's proportions are kept.
     const double boardRatio = double(board()->width() - 14) / (board()->height() - 14);
     QVERIFY2(qAbs(double(ink.width()) / ink.height() - boardRatio) < 0.05,
              qPrintable(QStringLiteral("%1x%2").arg(ink.width()).arg(ink.height())));
-    QVERIFY(ink.width() > page.width() / 2); // and as large as fits
+    QVERIFY(ink.width() > page.width() / 2);  // and as large as fits
 }
 
 void TestPrinting::nameIsUsedUnchanged()

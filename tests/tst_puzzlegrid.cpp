@@ -72,8 +72,7 @@ static QList<int> channels(const Colour &c)
 
 void TestPuzzleGrid::paletteForZeroPhase()
 {
-    const QList<QList<int>> expected = {
-        {40, 40, 40}, {217, 119, 113}, {175, 175, 175}, {223, 113, 217}};
+    const QList<QList<int>> expected = {{40, 40, 40}, {217, 119, 113}, {175, 175, 175}, {223, 113, 217}};
     for (quint32 i = 0; i < 4; ++i)
         QCOMPARE(channels(PuzzleGrid::paletteColour(0.0f, i, 4)), expected[int(i)]);
 }
@@ -106,7 +105,7 @@ void TestPuzzleGrid::preparePaletteDrawsOnce()
     PuzzleGrid g, reference;
     g.srand(42);
     reference.srand(42);
-    g.palette().push_back(Colour{1, 2, 3}); // replaced, not kept
+    g.palette().push_back(Colour{1, 2, 3});  // replaced, not kept
     g.preparePalette(count);
     const int r = reference.rand();
     QCOMPARE(quint32(g.palette().size()), count);

@@ -53,7 +53,7 @@ void markBandAndSquares(PuzzleGrid &g)
     mark(g, 3, 2, 2, 3, 3);
 }
 
-} // namespace
+}  // namespace
 
 class TestSolutionCheck : public QObject
 {
@@ -92,25 +92,22 @@ void TestSolutionCheck::freshPuzzleIsNotSolved()
 
 void TestSolutionCheck::markings_data()
 {
-    QTest::addColumn<QList<QList<int>>>("marks"); // id per cell, clues included
+    QTest::addColumn<QList<QList<int>>>("marks");  // id per cell, clues included
     QTest::addColumn<bool>("solved");
 
-    QTest::newRow("solution") << QList<QList<int>>{
-        {1, 1, 1, 1}, {1, 1, 1, 1}, {2, 2, 3, 3}, {2, 2, 3, 3}} << true;
-    QTest::newRow("one blank cell") << QList<QList<int>>{
-        {1, 1, 1, 1}, {1, 1, 1, 0}, {2, 2, 3, 3}, {2, 2, 3, 3}} << false;
+    QTest::newRow("solution") << QList<QList<int>>{{1, 1, 1, 1}, {1, 1, 1, 1}, {2, 2, 3, 3}, {2, 2, 3, 3}} << true;
+    QTest::newRow("one blank cell") << QList<QList<int>>{{1, 1, 1, 1}, {1, 1, 1, 0}, {2, 2, 3, 3}, {2, 2, 3, 3}}
+                                    << false;
     // The rectangle around clue 3 is right, but a stray 3 sits in field 2.
-    QTest::newRow("stray id elsewhere") << QList<QList<int>>{
-        {1, 1, 1, 1}, {1, 1, 1, 1}, {2, 3, 3, 3}, {2, 2, 3, 3}} << false;
+    QTest::newRow("stray id elsewhere") << QList<QList<int>>{{1, 1, 1, 1}, {1, 1, 1, 1}, {2, 3, 3, 3}, {2, 2, 3, 3}}
+                                        << false;
     // Every cell painted, clue 1's rectangle is uniform but 2x3 instead of 2x4.
-    QTest::newRow("wrong size") << QList<QList<int>>{
-        {1, 1, 1, 3}, {1, 1, 1, 3}, {2, 2, 3, 3}, {2, 2, 3, 3}} << false;
+    QTest::newRow("wrong size") << QList<QList<int>>{{1, 1, 1, 3}, {1, 1, 1, 3}, {2, 2, 3, 3}, {2, 2, 3, 3}} << false;
     // Field 1 as an L of the right size: 8 cells.
-    QTest::newRow("L shape") << QList<QList<int>>{
-        {1, 1, 1, 1}, {1, 1, 1, 3}, {2, 1, 3, 3}, {2, 2, 3, 3}} << false;
+    QTest::newRow("L shape") << QList<QList<int>>{{1, 1, 1, 1}, {1, 1, 1, 3}, {2, 1, 3, 3}, {2, 2, 3, 3}} << false;
     // A foreign cell inside clue 1's bounding rectangle.
-    QTest::newRow("hole in rectangle") << QList<QList<int>>{
-        {1, 1, 1, 1}, {1, 2, 1, 1}, {2, 2, 3, 3}, {2, 2, 3, 3}} << false;
+    QTest::newRow("hole in rectangle") << QList<QList<int>>{{1, 1, 1, 1}, {1, 2, 1, 1}, {2, 2, 3, 3}, {2, 2, 3, 3}}
+                                       << false;
 }
 
 void TestSolutionCheck::markings()
@@ -158,7 +155,7 @@ void TestSolutionCheck::checkLeavesMarksAlone()
 {
     PuzzleGrid g = bandAndSquares();
     markBandAndSquares(g);
-    g.cells()[1][1].fieldId = 3; // make it wrong, so every path runs
+    g.cells()[1][1].fieldId = 3;  // make it wrong, so every path runs
     const PuzzleGrid before = g;
     QVERIFY(!g.isSolved());
     for (quint32 i = 0; i < 4; ++i)

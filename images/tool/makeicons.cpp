@@ -39,9 +39,9 @@ void drawEmblem(QPainter &p)
         QColor colour;
     };
     const Block blocks[] = {
-        {{6, 6, 30, 16}, QColor(217, 119, 113)}, {{40, 6, 18, 30}, QColor(120, 170, 220)},
+        {{6, 6, 30, 16}, QColor(217, 119, 113)},  {{40, 6, 18, 30}, QColor(120, 170, 220)},
         {{6, 26, 14, 32}, QColor(150, 200, 120)}, {{24, 26, 12, 14}, QColor(223, 113, 217)},
-        {{24, 44, 34, 14}, QColor(240, 190, 90)}, {{40, 40, 0, 0}, Qt::transparent},
+        {{24, 44, 34, 14}, QColor(240, 190, 90)},
     };
     for (const Block &b : blocks) {
         p.setBrush(b.colour);
@@ -74,11 +74,11 @@ void drawPrint(QPainter &p)
 {
     p.setPen(QPen(ink, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::white);
-    p.drawRect(QRectF(17, 5, 30, 20)); // paper going in
+    p.drawRect(QRectF(17, 5, 30, 20));  // paper going in
     p.setBrush(QColor(110, 125, 145));
-    p.drawRoundedRect(QRectF(5, 22, 54, 26), 5, 5); // body
+    p.drawRoundedRect(QRectF(5, 22, 54, 26), 5, 5);  // body
     p.setBrush(Qt::white);
-    p.drawRect(QRectF(17, 38, 30, 21)); // printed sheet
+    p.drawRect(QRectF(17, 38, 30, 21));  // printed sheet
     p.setPen(Qt::NoPen);
     const QColor colours[] = {QColor(217, 119, 113), QColor(120, 170, 220), QColor(150, 200, 120)};
     for (int k = 0; k < 3; ++k) {
@@ -143,7 +143,7 @@ bool render(const QString &path, int size, const std::function<void(QPainter &)>
     return true;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char **argv)
 {
