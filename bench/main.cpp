@@ -1,5 +1,5 @@
 // Prints speed and memory figures for the generator, the solution check and
-// (with the board) painting. Fixed seeds, medians of several runs.
+// painting. Fixed seeds, medians of several runs.
 #include "puzzlegrid.h"
 
 #include <QElapsedTimer>
@@ -11,9 +11,7 @@
 
 #include <sys/resource.h>
 
-#ifdef VARRIT_BENCH_PAINT
 int benchPaint(int argc, char **argv);
-#endif
 
 namespace {
 
@@ -101,13 +99,11 @@ int main(int argc, char **argv)
         benchCheck();
         known = true;
     }
-#ifdef VARRIT_BENCH_PAINT
     if (all || std::strcmp(mode, "paint") == 0) {
         if (benchPaint(argc, argv) != 0)
             return 1;
         known = true;
     }
-#endif
     if (!known) {
         std::fprintf(stderr, "usage: varrit-bench [all|generate|check|paint]\n");
         return 2;
