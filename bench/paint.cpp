@@ -19,7 +19,7 @@ double medianOf(std::vector<double> v)
     return v[v.size() / 2];
 }
 
-} // namespace
+}  // namespace
 
 int benchPaint(int argc, char **argv)
 {

@@ -1,84 +1,109 @@
 #include "puzzlegrid.h"
-#include "referencegenerator.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
 
 namespace {
 
-// Checks every invariant of a finished puzzle; returns an empty string when
-// all hold, otherwise what broke.
-QString invariantFailure(const PuzzleGrid &g, quint32 rows, quint32 columns)
+// The attempt written out plainly: every strip scanned, every field visited
+// in every pass, the search for a free cell restarted at (0, 0). The real
+// generator skips work but must build exactly the same puzzle.
+void plainGenerate(PuzzleGrid &g, quint32 rows, quint32 columns, quint32 seeds, quint32 seed)
 {
-    if (g.rowCount() != rows)
-        return QStringLiteral("row count %1").arg(g.rowCount());
-    for (const auto &row : g.cells())
-        if (row.size() != columns)
-            return QStringLiteral("ragged row");
-    if (g.fields().empty())
-        return QStringLiteral("no fields");
-
-    std::vector<quint32> owner(std::size_t(rows) * columns, 0);
-    quint64 areaSum = 0;
-    for (std::size_t k = 0; k < g.fields().size(); ++k) {
-        const Field &f = g.fields()[k];
-        if (f.id != k + 1)
-            return QStringLiteral("field %1 has id %2").arg(k).arg(f.id);
-        if (f.top > f.bottom || f.left > f.right || f.bottom >= rows || f.right >= columns)
-            return QStringLiteral("field %1 has bad bounds").arg(f.id);
-        for (quint32 i = f.top; i <= f.bottom; ++i)
-            for (quint32 j = f.left; j <= f.right; ++j) {
-                quint32 &o = owner[std::size_t(i) * columns + j];
-                if (o != 0)
-                    return QStringLiteral("fields %1 and %2 overlap").arg(o).arg(f.id);
-                o = f.id;
-            }
-        if (f.clueRow < f.top || f.clueRow > f.bottom || f.clueColumn < f.left || f.clueColumn > f.right)
-            return QStringLiteral("clue of field %1 outside it").arg(f.id);
-        const Cell &clue = g.cells()[f.clueRow][f.clueColumn];
-        if (!clue.isClue || clue.fieldId != qint32(f.id) || clue.colour != f.colour
-            || clue.area != f.width() * f.height())
-            return QStringLiteral("clue cell of field %1 wrong").arg(f.id);
-        areaSum += clue.area;
+    auto &c = g.cells();
+    auto start = [&](quint32 i, quint32 j) {
+        const Colour colour = g.takeColour();
+        const quint32 id = quint32(g.fields().size()) + 1;
+        c[i][j] = Cell{qint32(id), 0, 0, colour, true, 1};
+        g.fields().push_back(Field{id, i, j, i, j, colour, i, j});
+    };
+    g.clear();
+    g.srand(seed);
+    g.preparePalette(2 * seeds);
+    c.assign(rows, PuzzleGrid::Row(columns, Cell{0, 0, 0, blankColour, false, 0}));
+    for (quint32 s = 0; s < seeds; ++s) {
+        const quint32 i = quint32(g.rand()) % rows, j = quint32(g.rand()) % columns;
+        if (c[i][j].fieldId == 0)
+            start(i, j);
     }
-    if (areaSum != quint64(rows) * columns)
-        return QStringLiteral("areas add up to %1").arg(areaSum);
-    for (quint32 o : owner)
-        if (o == 0)
-            return QStringLiteral("uncovered cell");
-
-    quint32 clues = 0;
-    for (const auto &row : g.cells())
-        for (const Cell &cell : row) {
-            if (cell.isClue) {
-                ++clues;
-                continue;
+    for (bool placed = true; placed;) {
+        for (quint32 noChange = 0; noChange <= 7;) {
+            bool changed = false;
+            for (Field &f : g.fields()) {
+                const int d = noChange == 0 ? g.rand() % 4 : int(noChange % 4);
+                const bool across = d < 2;  // a new column rather than a new row
+                const qint64 i0 = d == 2 ? qint64(f.top) - 1 : d == 3 ? f.bottom + 1 : f.top;
+                const qint64 i1 = across ? f.bottom : i0;
+                const qint64 j0 = d == 0 ? qint64(f.left) - 1 : d == 1 ? f.right + 1 : f.left;
+                const qint64 j1 = across ? j0 : f.right;
+                bool free = i0 >= 0 && j0 >= 0 && i1 < rows && j1 < columns;
+                for (qint64 i = i0; free && i <= i1; ++i)
+                    for (qint64 j = j0; free && j <= j1; ++j)
+                        free = c[i][j].fieldId == 0;
+                if (!free)
+                    continue;
+                for (qint64 i = i0; i <= i1; ++i)
+                    for (qint64 j = j0; j <= j1; ++j)
+                        c[i][j].fieldId = qint32(f.id), c[i][j].colour = f.colour;
+                c[f.clueRow][f.clueColumn].area += quint32((i1 - i0 + 1) * (j1 - j0 + 1));
+                (d == 0 ? f.left : d == 1 ? f.right : d == 2 ? f.top : f.bottom) = quint32(across ? j0 : i0);
+                changed = true;
             }
-            if (cell.fieldId != 0 || cell.colour != blankColour || cell.area != 0)
-                return QStringLiteral("non-clue cell not blank");
+            noChange = changed ? 0 : noChange + 1;
         }
-    if (clues != g.fields().size())
-        return QStringLiteral("%1 clue cells for %2 fields").arg(clues).arg(g.fields().size());
-    return {};
+        placed = false;
+        for (quint32 i = 0; i < rows && !placed; ++i)
+            for (quint32 j = 0; j < columns && !placed; ++j)
+                if ((placed = c[i][j].fieldId == 0))
+                    start(i, j);
+    }
+    for (auto &row : c)
+        for (Cell &cell : row)
+            if (!cell.isClue)
+                cell.colour = blankColour, cell.fieldId = 0;
 }
 
-bool samePuzzle(const PuzzleGrid &a, const PuzzleGrid &b)
+// Everything a puzzle shows, for comparing two of them.
+QList<quint64> picture(const PuzzleGrid &g)
 {
-    if (a.rowCount() != b.rowCount() || a.fields().size() != b.fields().size())
-        return false;
-    for (std::size_t k = 0; k < a.fields().size(); ++k) {
-        const Field &f = a.fields()[k], &h = b.fields()[k];
-        if (f.top != h.top || f.left != h.left || f.bottom != h.bottom || f.right != h.right || f.colour != h.colour
-            || f.clueRow != h.clueRow || f.clueColumn != h.clueColumn)
-            return false;
+    QList<quint64> out;
+    for (const auto &row : g.cells())
+        for (const Cell &x : row)
+            out << (quint64(x.fieldId) << 40 | quint64(x.area) << 24 | x.colour.red << 16 | x.colour.green << 8
+                    | x.colour.blue | quint64(x.isClue) << 62);
+    for (const Field &f : g.fields())
+        out << (quint64(f.top) << 48 | quint64(f.left) << 32 | f.bottom << 16 | f.right);
+    return out;
+}
+
+// Every invariant of a finished puzzle; empty when all hold.
+QString brokenInvariant(const PuzzleGrid &g, quint32 rows, quint32 columns)
+{
+    std::vector<quint32> owner(std::size_t(rows) * columns, 0);
+    quint32 clues = 0;
+    for (std::size_t k = 0; k < g.fields().size(); ++k) {
+        const Field &f = g.fields()[k];
+        if (f.id != k + 1 || f.bottom >= rows || f.right >= columns)
+            return QStringLiteral("field %1: id or bounds").arg(k);
+        for (quint32 i = f.top; i <= f.bottom; ++i)
+            for (quint32 j = f.left; j <= f.right; ++j)
+                if (std::exchange(owner[i * columns + j], f.id))
+                    return QStringLiteral("field %1 overlaps another").arg(f.id);
+        const Cell &clue = g.cells()[f.clueRow][f.clueColumn];
+        if (owner[f.clueRow * columns + f.clueColumn] != f.id || !clue.isClue || clue.fieldId != qint32(f.id)
+            || clue.colour != f.colour || clue.area != f.width() * f.height())
+            return QStringLiteral("clue of field %1").arg(f.id);
     }
-    for (quint32 i = 0; i < a.rowCount(); ++i)
-        for (quint32 j = 0; j < a.columnCount(); ++j) {
-            const Cell &x = a.cells()[i][j], &y = b.cells()[i][j];
-            if (x.fieldId != y.fieldId || x.colour != y.colour || x.isClue != y.isClue || x.area != y.area)
-                return false;
+    for (quint32 i = 0; i < rows; ++i)
+        for (quint32 j = 0; j < columns; ++j) {
+            const Cell &x = g.cells()[i][j];
+            if (owner[i * columns + j] == 0)
+                return QStringLiteral("cell %1,%2 in no field").arg(i).arg(j);
+            clues += x.isClue;
+            if (!x.isClue && (x.fieldId != 0 || x.colour != blankColour || x.area != 0))
+                return QStringLiteral("cell %1,%2 not blank").arg(i).arg(j);
         }
-    return a.palette().size() == b.palette().size();
+    return clues == g.fields().size() && g.rowCount() == rows ? QString() : QStringLiteral("clue count");
 }
 
 }  // namespace
@@ -89,14 +114,10 @@ class TestGenerator : public QObject
 
 private slots:
     void invariantsOverRandomSettings();
-    void matchesPlainAlgorithm_data();
-    void matchesPlainAlgorithm();
-    void fewSeedsGiveOneField_data();
+    void sameAsThePlainAlgorithm_data();
+    void sameAsThePlainAlgorithm();
     void fewSeedsGiveOneField();
-    void seededFieldsComeFirst();
-    void fixedSeedReproduces();
-    void defaultSourceDoesNotRepeat();
-    void seedSourceCalledOncePerAttempt();
+    void seedSourceDecides();
 };
 
 void TestGenerator::invariantsOverRandomSettings()
@@ -104,23 +125,19 @@ void TestGenerator::invariantsOverRandomSettings()
     QRandomGenerator random(20261206);
     PuzzleGrid g;
     for (int n = 0; n < 400; ++n) {
-        const quint32 rows = 1 + random.bounded(40u);
-        const quint32 columns = 1 + random.bounded(40u);
-        const quint32 seeds = random.bounded(120u);
-        const quint32 seed = random.generate();
+        const quint32 rows = 1 + random.bounded(40u), columns = 1 + random.bounded(40u);
+        const quint32 seeds = random.bounded(120u), seed = random.generate();
         g.setSeedSource([seed] { return seed; });
         g.generate(rows, columns, seeds);
-        const QString failure = invariantFailure(g, rows, columns);
-        QVERIFY2(failure.isEmpty(), qPrintable(QStringLiteral("%1x%2, %3 seeds, seed %4: %5")
-                                                   .arg(rows)
-                                                   .arg(columns)
-                                                   .arg(seeds)
-                                                   .arg(seed)
-                                                   .arg(failure)));
+        const QString broken = brokenInvariant(g, rows, columns);
+        QVERIFY2(
+            broken.isEmpty(),
+            qPrintable(
+                QStringLiteral("%1x%2 seeds %3 seed %4: %5").arg(rows).arg(columns).arg(seeds).arg(seed).arg(broken)));
     }
 }
 
-void TestGenerator::matchesPlainAlgorithm_data()
+void TestGenerator::sameAsThePlainAlgorithm_data()
 {
     QTest::addColumn<quint32>("rows");
     QTest::addColumn<quint32>("columns");
@@ -131,11 +148,10 @@ void TestGenerator::matchesPlainAlgorithm_data()
     QTest::newRow("one column") << 50u << 1u << 7u;
     QTest::newRow("palette runs out") << 30u << 30u << 5u;
     QTest::newRow("crowded") << 12u << 12u << 400u;
-    QTest::newRow("wide") << 40u << 120u << 60u;
-    QTest::newRow("large") << 150u << 150u << 150u;
+    QTest::newRow("large") << 150u << 120u << 150u;
 }
 
-void TestGenerator::matchesPlainAlgorithm()
+void TestGenerator::sameAsThePlainAlgorithm()
 {
     QFETCH(quint32, rows);
     QFETCH(quint32, columns);
@@ -144,111 +160,55 @@ void TestGenerator::matchesPlainAlgorithm()
         PuzzleGrid fast, plain;
         fast.setSeedSource([seed] { return seed; });
         fast.generate(rows, columns, seeds);
-        reference::generate(plain, rows, columns, seeds, seed);
-        QVERIFY2(samePuzzle(fast, plain), qPrintable(QStringLiteral("seed %1").arg(seed)));
-        // Both must leave the generator at the same point as well.
-        QCOMPARE(fast.rand(), plain.rand());
+        plainGenerate(plain, rows, columns, seeds, seed);
+        QVERIFY2(picture(fast) == picture(plain), qPrintable(QString::number(seed)));
+        QCOMPARE(fast.palette().size(), plain.palette().size());
+        QCOMPARE(fast.rand(), plain.rand());  // and the same number of draws
     }
-}
-
-void TestGenerator::fewSeedsGiveOneField_data()
-{
-    QTest::addColumn<quint32>("rows");
-    QTest::addColumn<quint32>("columns");
-    QTest::addColumn<quint32>("seeds");
-    QTest::newRow("0 seeds") << 7u << 11u << 0u;
-    QTest::newRow("1 seed") << 7u << 11u << 1u;
-    QTest::newRow("1x1, many seeds") << 1u << 1u << 50u;
-    QTest::newRow("1x1, no seeds") << 1u << 1u << 0u;
 }
 
 void TestGenerator::fewSeedsGiveOneField()
 {
-    QFETCH(quint32, rows);
-    QFETCH(quint32, columns);
-    QFETCH(quint32, seeds);
+    // No seed: the fill starts at (0,0). One seed, or a 1x1 grid: that field
+    // takes everything.
+    const quint32 cases[][3] = {{7, 11, 0}, {7, 11, 1}, {1, 1, 50}};
     PuzzleGrid g;
-    for (quint32 seed = 0; seed < 20; ++seed) {
-        g.setSeedSource([seed] { return seed; });
-        g.generate(rows, columns, seeds);
-        QCOMPARE(g.fields().size(), std::size_t(1));
-        const Field &f = g.fields()[0];
-        QCOMPARE(g.cells()[f.clueRow][f.clueColumn].area, rows * columns);
-        if (seeds == 0) {
-            QCOMPARE(f.clueRow, 0u);
-            QCOMPARE(f.clueColumn, 0u);
-            for (int v : {f.colour.red, f.colour.green, f.colour.blue})
-                QVERIFY(v >= 40 && v <= 231);
+    for (const auto &c : cases)
+        for (quint32 seed = 0; seed < 20; ++seed) {
+            g.setSeedSource([seed] { return seed; });
+            g.generate(c[0], c[1], c[2]);
+            QCOMPARE(g.fields().size(), std::size_t(1));
+            const Field &f = g.fields()[0];
+            QCOMPARE(g.cells()[f.clueRow][f.clueColumn].area, c[0] * c[1]);
+            QVERIFY(c[2] > 0 || f.clueRow + f.clueColumn == 0);
         }
-    }
 }
 
-void TestGenerator::seededFieldsComeFirst()
+void TestGenerator::seedSourceDecides()
 {
-    // Seeded fields sit where the draws put them; filler fields follow in
-    // reading order of their clue cells.
-    for (quint32 seed = 0; seed < 30; ++seed) {
-        PuzzleGrid g;
-        g.setSeedSource([seed] { return seed; });
-        const quint32 rows = 25, columns = 17, seeds = 20;
-        g.generate(rows, columns, seeds);
-
-        PuzzleGrid draws;
-        draws.srand(seed);
-        draws.rand();  // palette phase
-        std::vector<std::pair<quint32, quint32>> seeded;
-        for (quint32 s = 0; s < seeds; ++s) {
-            const quint32 row = quint32(draws.rand()) % rows;
-            const quint32 column = quint32(draws.rand()) % columns;
-            if (std::find(seeded.begin(), seeded.end(), std::make_pair(row, column)) == seeded.end())
-                seeded.emplace_back(row, column);
-        }
-        QVERIFY(g.fields().size() >= seeded.size());
-        for (std::size_t k = 0; k < seeded.size(); ++k) {
-            QCOMPARE(g.fields()[k].clueRow, seeded[k].first);
-            QCOMPARE(g.fields()[k].clueColumn, seeded[k].second);
-        }
-        for (std::size_t k = seeded.size() + 1; k < g.fields().size(); ++k) {
-            const Field &a = g.fields()[k - 1], &b = g.fields()[k];
-            QVERIFY(a.clueRow * columns + a.clueColumn < b.clueRow * columns + b.clueColumn);
-        }
-    }
-}
-
-void TestGenerator::fixedSeedReproduces()
-{
+    int calls = 0;
     PuzzleGrid a, b;
-    a.setSeedSource([] { return 4242u; });
+    a.setSeedSource([&calls] {
+        ++calls;
+        return 4242u;
+    });
     b.setSeedSource([] { return 4242u; });
     a.generate(60, 45, 30);
+    a.generate(60, 45, 30);  // rebuilt in place: still the same puzzle
     b.generate(60, 45, 30);
-    QVERIFY(samePuzzle(a, b));
-    a.generate(60, 45, 30);  // rebuilt in place, still the same
-    QVERIFY(samePuzzle(a, b));
-}
+    QCOMPARE(calls, 2);  // one seed per attempt
+    QVERIFY(picture(a) == picture(b));
 
-void TestGenerator::defaultSourceDoesNotRepeat()
-{
-    // Back-to-back attempts (microseconds apart) must differ.
+    // The default source differs on every call, even microseconds apart.
     PuzzleGrid previous, current;
     previous.generate(10, 10, 15);
     int repeats = 0;
     for (int n = 0; n < 200; ++n) {
         current.generate(10, 10, 15);
-        repeats += samePuzzle(previous, current);
+        repeats += picture(previous) == picture(current);
         previous.swapPuzzle(current);
     }
     QVERIFY2(repeats < 3, qPrintable(QString::number(repeats)));
-}
-
-void TestGenerator::seedSourceCalledOncePerAttempt()
-{
-    int calls = 0;
-    PuzzleGrid g;
-    g.setSeedSource([&calls] { return quint32(++calls); });
-    for (int n = 0; n < 5; ++n)
-        g.generate(8, 8, 3);
-    QCOMPARE(calls, 5);
 }
 
 QTEST_APPLESS_MAIN(TestGenerator)

@@ -36,7 +36,7 @@ QPixmap grab(QWidget &window)
     return window.screen()->grabWindow(window.winId());
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char *argv[])
 {
@@ -71,8 +71,7 @@ int main(int argc, char *argv[])
     const QPixmap played = grab(window);
 
     const int gap = 24;
-    QImage sheet(fresh.width() + gap + played.width(), qMax(fresh.height(), played.height()),
-                 QImage::Format_ARGB32);
+    QImage sheet(fresh.width() + gap + played.width(), qMax(fresh.height(), played.height()), QImage::Format_ARGB32);
     sheet.fill(Qt::transparent);
     QPainter painter(&sheet);
     painter.drawPixmap(0, 0, fresh);
