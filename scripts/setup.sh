@@ -24,9 +24,11 @@ varrit_install() {
 VARRIT_BUILD_PACKAGES=(cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
                        libgl-dev fonts-dejavu-core)
 
+# varrit_build DIR [CMAKE OPTIONS...]: configure and build everything in DIR;
+# VARRIT_TARGET limits the build to one target.
 varrit_build() {
     local dir="$1"
     shift
     cmake -S "$ROOT" -B "$dir" "$@" >/dev/null
-    cmake --build "$dir" -j"$(nproc)"
+    cmake --build "$dir" -j"$(nproc)" ${VARRIT_TARGET:+--target "$VARRIT_TARGET"}
 }
