@@ -46,6 +46,7 @@ void varritWidget::startGen(quint32 rows, quint32 columns, quint32 seeds, quint3
 {
     genThread.requestStop();
     genThread.waitForRun();
+    buildGrid.setSeedSource(seedSource);
     genThread.setParams(&buildGrid, rows, columns, seeds, minFieldSize, maxFieldSize);
     timer.setInterval(250);
     timer.start();
@@ -86,10 +87,10 @@ void varritWidget::genFinished()
     update();
 }
 
+// Taken up by the next generation; the one under way keeps its own.
 void varritWidget::setSeedSource(std::function<quint32()> source)
 {
-    genThread.waitForRun();
-    buildGrid.setSeedSource(std::move(source));
+    seedSource = std::move(source);
 }
 
 void varritWidget::showMessage(const QString &text)

@@ -63,9 +63,10 @@ private:
     GenThread genThread;
     QProgressDialog progress;
     QTimer timer;
-    PuzzleGrid grid;       // the puzzle shown and played
-    PuzzleGrid buildGrid;  // filled by the worker, swapped in when it ends
-    int pendingRuns = 0;   // started runs whose finished() has not arrived yet
+    PuzzleGrid grid;                      // the puzzle shown and played
+    PuzzleGrid buildGrid;                 // filled by the worker, swapped in when it ends
+    int pendingRuns = 0;                  // started runs whose finished() has not arrived yet
+    std::function<quint32()> seedSource;  // empty: a fresh seed every attempt
     QFont numberFont;
     QFont selectedNumberFont;
 };
