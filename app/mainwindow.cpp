@@ -40,37 +40,28 @@ MainWindow::MainWindow()
     generate();
 }
 
+QAction *MainWindow::createAction(const QString &iconFile, const QString &text, const QString &statusTip,
+                                  const char *slot)
+{
+    auto *action = iconFile.isEmpty() ? new QAction(text, this) : new QAction(loadIcon(iconFile), text, this);
+    action->setStatusTip(statusTip);
+    connect(action, SIGNAL(triggered()), this, slot);
+    return action;
+}
+
 void MainWindow::createActions()
 {
-    printAct = new QAction(loadIcon("./images/print.png"), tr("&Print to pdf..."), this);
+    printAct =
+        createAction("./images/print.png", tr("&Print to pdf..."), tr("Print the griddle to pdf"), SLOT(print()));
     printAct->setShortcut(QKeySequence(tr("Ctrl+P")));
-    printAct->setStatusTip(tr("Print the griddle to pdf"));
-    connect(printAct, SIGNAL(triggered()), this, SLOT(print()));
-
-    generateAct = new QAction(loadIcon("./images/play.png"), tr("&Generate"), this);
+    generateAct = createAction("./images/play.png", tr("&Generate"), tr("Generate new puzzle"), SLOT(generate()));
     generateAct->setShortcut(QKeySequence(tr("Ctrl+G")));
-    generateAct->setStatusTip(tr("Generate new puzzle"));
-    connect(generateAct, SIGNAL(triggered()), this, SLOT(generate()));
-
-    quitAct = new QAction(loadIcon("./images/quit.png"), tr("Quit"), this);
-    quitAct->setStatusTip(tr("Quit App"));
-    connect(quitAct, SIGNAL(triggered()), this, SLOT(close()));
-
-    aboutAct = new QAction(tr("&About"), this);
-    aboutAct->setStatusTip(tr("Show the application's About box"));
-    connect(aboutAct, SIGNAL(triggered()), this, SLOT(about()));
-
-    plusAct = new QAction(loadIcon("./images/zoom_in.png"), tr("&Plus"), this);
-    plusAct->setStatusTip(tr("Increase the grid and font size"));
-    connect(plusAct, SIGNAL(triggered()), this, SLOT(plus()));
-
-    minusAct = new QAction(loadIcon("./images/zoom_out.png"), tr("&Minus"), this);
-    minusAct->setStatusTip(tr("Decrease the grid and font size"));
-    connect(minusAct, SIGNAL(triggered()), this, SLOT(minus()));
-
-    faqAct = new QAction(loadIcon("./images/help.png"), tr("&Faq"), this);
-    faqAct->setStatusTip(tr("frequently asked question"));
-    connect(faqAct, SIGNAL(triggered()), this, SLOT(faq()));
+    quitAct = createAction("./images/quit.png", tr("Quit"), tr("Quit App"), SLOT(close()));
+    aboutAct = createAction(QString(), tr("&About"), tr("Show the application's About box"), SLOT(about()));
+    plusAct = createAction("./images/zoom_in.png", tr("&Plus"), tr("Increase the grid and font size"), SLOT(plus()));
+    minusAct =
+        createAction("./images/zoom_out.png", tr("&Minus"), tr("Decrease the grid and font size"), SLOT(minus()));
+    faqAct = createAction("./images/help.png", tr("&Faq"), tr("frequently asked question"), SLOT(faq()));
 }
 
 void MainWindow::createMenus()

@@ -31,6 +31,7 @@ private slots:
     void faq();
 
 private:
+    QAction *createAction(const QString &iconFile, const QString &text, const QString &statusTip, const char *slot);
     void createActions();
     void createMenus();
     void createToolBars();

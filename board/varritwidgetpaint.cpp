@@ -41,23 +41,16 @@ void varritWidget::adjustBoardSize()
 
 void varritWidget::paintEvent(QPaintEvent *event)
 {
-    const int rows = int(grid.rowCount());
-    if (rows == 0)
-        return;
-    // Only the cells whose square (with its outline's extra pixel) meets the
+    // Only the cells whose square, with its outline's extra pixel, meets the
     // exposed rectangle: a big board would otherwise stall every scroll.
     const QRect area = event->rect();
     const int pitch = int(cellSize) + gap;
-    const int reach = int(cellSize);  // a square's last drawn pixel, from its origin
-    const int firstColumn = std::max(0, (area.left() - margin - reach + pitch - 1) / pitch);
-    const int firstRow = std::max(0, (area.top() - margin - reach + pitch - 1) / pitch);
-    const int lastColumn = std::min(int(grid.columnCount()) - 1, (area.right() - margin) / pitch);
-    const int lastRow = std::min(rows - 1, (area.bottom() - margin) / pitch);
-    if (area.right() < margin || area.bottom() < margin)
-        return;
-
+    const auto cellBefore = [pitch](int x) { return x >= 0 ? x / pitch : -1 - (-1 - x) / pitch; };
     QPainter painter(this);
-    drawCells(painter, firstRow, lastRow, firstColumn, lastColumn);
+    drawCells(painter, std::max(0, cellBefore(area.top() - margin - int(cellSize) - 1) + 1),
+              std::min(int(grid.rowCount()) - 1, cellBefore(area.bottom() - margin)),
+              std::max(0, cellBefore(area.left() - margin - int(cellSize) - 1) + 1),
+              std::min(int(grid.columnCount()) - 1, cellBefore(area.right() - margin)));
 }
 
 void varritWidget::drawBoard(QPainter &painter)

@@ -16,7 +16,9 @@ public:
     explicit FieldGrower(PuzzleGrid &grid)
         : grid(grid),
           cells(grid.cells()),
-          fields(grid.fields())
+          fields(grid.fields()),
+          rows(quint32(cells.size())),
+          columns(quint32(cells[0].size()))
     { }
 
     void startField(quint32 row, quint32 column)
@@ -125,8 +127,6 @@ private:
         if (blocked[index] & bit)
             return;
         Field &f = fields[index];
-        const quint32 rows = quint32(cells.size());
-        const quint32 columns = quint32(cells[0].size());
         bool possible = false;
         switch (d) {
         case Left:
@@ -159,6 +159,8 @@ private:
     PuzzleGrid &grid;
     PuzzleGrid::Matrix &cells;
     std::vector<Field> &fields;
+    const quint32 rows;
+    const quint32 columns;
     std::vector<quint8> blocked;  // per field: directions that can never grow again
     std::vector<quint32> live;    // fields not yet blocked all round, in field order
     bool changed = false;
