@@ -3,17 +3,15 @@
 
 #include "varritwidget.h"
 
-#include <QApplication>
 #include <QMessageBox>
 #include <QPainter>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QtTest>
 
 #include <memory>
 
-// Closes every modal window that opens while it lives and records each:
-// "title|text" for a message box, the class name for another dialog.
+// Closes every modal window that opens while it lives, recording each as
+// "title|text" (a message box) or its class name (another dialog).
 class ModalWatcher
 {
 public:
@@ -27,13 +25,13 @@ private:
         QTimer::singleShot(5, [alive, log] {
             if (!*alive)
                 return;
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            if (auto *box = qobject_cast<QMessageBox *>(dialog))
                 log->append(box->windowTitle() + '|' + box->text());
-                box->done(QMessageBox::Ok);
-            } else if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+            else if (dialog)
                 log->append(dialog->metaObject()->className());
+            if (dialog)
                 dialog->reject();
-            }
             arm(alive, log);
         });
     }
@@ -41,22 +39,7 @@ private:
     std::shared_ptr<QStringList> log = std::make_shared<QStringList>();
 };
 
-inline QProgressDialog *progressDialog()
-{
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (auto *dialog = qobject_cast<QProgressDialog *>(w))
-            return dialog;
-    return nullptr;
-}
-
-// Cancel as the user does it: the dialog's button.
-inline void clickCancel()
-{
-    QTest::mouseClick(progressDialog()->findChild<QPushButton *>(), Qt::LeftButton);
-}
-
-// Generates from fixed seeds (counting up, so that tight limits are met
-// eventually) and waits for the puzzle.
+// Generates from seeds counted up from `seed` and waits for the puzzle.
 inline bool generateFixed(varritWidget &board, quint32 rows, quint32 columns, quint32 seeds, quint32 seed,
                           quint32 minFieldSize = 1, quint32 maxFieldSize = 999999)
 {
@@ -74,22 +57,16 @@ inline QImage renderBoard(varritWidget &board)
     return image;
 }
 
-// Top-left pixel and centre of the square of a cell at the current cell size.
-inline QPoint cellOrigin(const varritWidget &board, int row, int column)
+// Top-left pixel of a cell's square (with `inset` added), at the current cell size.
+inline QPoint cellPixel(const varritWidget &board, int row, int column, int inset = 0)
 {
     const int pitch = int(board.getCellSize()) + 4;
-    return QPoint(5 + column * pitch, 5 + row * pitch);
+    return QPoint(5 + column * pitch + inset, 5 + row * pitch + inset);
 }
 
-inline QPoint cellCentre(const varritWidget &board, int row, int column)
+inline void press(varritWidget &board, int row, int column)
 {
-    const int half = int(board.getCellSize()) / 2;
-    return cellOrigin(board, row, column) + QPoint(half, half);
-}
-
-inline QColor toQColor(const Colour &c)
-{
-    return QColor(c.red, c.green, c.blue);
+    QTest::mouseClick(&board, Qt::LeftButton, {}, cellPixel(board, row, column, int(board.getCellSize()) / 2));
 }
 
 #endif  // TESTHELPERS_H
