@@ -1,5 +1,5 @@
-// Prints speed and memory figures for the generator, the solution check and
-// painting. Fixed seeds, medians of several runs.
+// Prints speed and memory figures for the generator, the search for an
+// accepted puzzle, the solution check and painting. Fixed seeds, medians of several runs.
 #include "puzzlegrid.h"
 
 #include <QElapsedTimer>
@@ -12,6 +12,7 @@
 #include <sys/resource.h>
 
 int benchPaint(int argc, char **argv);
+void benchAccept();
 
 namespace {
 
@@ -99,13 +100,17 @@ int main(int argc, char **argv)
         benchCheck();
         known = true;
     }
+    if (all || std::strcmp(mode, "accept") == 0) {
+        benchAccept();
+        known = true;
+    }
     if (all || std::strcmp(mode, "paint") == 0) {
         if (benchPaint(argc, argv) != 0)
             return 1;
         known = true;
     }
     if (!known) {
-        std::fprintf(stderr, "usage: varrit-bench [all|generate|check|paint]\n");
+        std::fprintf(stderr, "usage: varrit-bench [all|generate|check|accept|paint]\n");
         return 2;
     }
     return 0;

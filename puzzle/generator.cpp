@@ -170,8 +170,15 @@ private:
 
 void PuzzleGrid::generate(quint32 rows, quint32 columns, quint32 seeds)
 {
+    generate(rows, columns, seeds, nextSeed());
+}
+
+void PuzzleGrid::generate(quint32 rows, quint32 columns, quint32 seeds, quint32 seed)
+{
     clear();
-    srand(m_seedSource());
+    if (rows == 0 || columns == 0)
+        return;  // nothing to cut: an empty grid
+    srand(seed);
     preparePalette(2 * seeds);
 
     Cell blank;

@@ -1,6 +1,9 @@
 #include "genthread.h"
 
+#include "attemptsearch.h"
 #include "puzzlegrid.h"
+
+#include <algorithm>
 
 GenThread::GenThread()
     : QThread(nullptr)
@@ -35,12 +38,25 @@ bool GenThread::waitForRun(QDeadlineTimer deadline)
     return ended;
 }
 
+void GenThread::setWorkerCount(int count)
+{
+    workerCount = std::max(0, count);
+}
+
+int GenThread::workersFor(quint32 rows, quint32 columns) const
+{
+    if (workerCount > 0)
+        return workerCount;
+    const quint64 gridBytes = quint64(rows) * (quint64(columns) * sizeof(Cell) + sizeof(PuzzleGrid::Row));
+    const quint64 fitting = std::max<quint64>(1, memoryBudget / std::max<quint64>(1, gridBytes));
+    return int(std::min<quint64>(fitting, quint64(std::max(1, QThread::idealThreadCount()))));
+}
+
 void GenThread::run()
 {
-    for (;;) {
-        grid->generate(params.rows, params.columns, params.seeds);
-        if (grid->fieldSizesWithin(params.minFieldSize, params.maxFieldSize) || stopRequested.load())
-            break;
-    }
+    AttemptSearch search(*grid, params, stopRequested);
+    search.run(workersFor(params.rows, params.columns));
+    attempts = search.attempts();
+    result = search.resultAttempt();
     runsEnded.fetch_add(1, std::memory_order_release);
 }

@@ -11,11 +11,16 @@ class PuzzleGrid;
 
 // Repeats generation attempts into a grid until every field's area lies
 // within the limits, or until asked to stop (honoured between attempts).
+// The attempts run on several threads at once; the result is the puzzle a
+// single thread would find from the same seeds.
 class GenThread : public QThread
 {
     Q_OBJECT
 
 public:
+    // The grids of one run's threads stay within this many bytes.
+    static constexpr quint64 memoryBudget = 256ull << 20;
+
     GenThread();
 
     void setParams(PuzzleGrid *grid, quint32 rows, quint32 columns, quint32 seeds, quint32 minFieldSize,
@@ -23,6 +28,16 @@ public:
     void requestStop();
     void clearStopRequest();
     bool waitForRun(QDeadlineTimer deadline = QDeadlineTimer(QDeadlineTimer::Forever));
+
+    // Threads for the next runs; 0 (the default) means one per core, fewer
+    // where their grids would not fit the memory budget.
+    void setWorkerCount(int count);
+    int workersFor(quint32 rows, quint32 columns) const;
+
+    // Of the last run, read after waitForRun(): the attempts completed, and
+    // the number of the attempt whose puzzle the grid holds.
+    quint64 attemptsMade() const { return attempts; }
+    quint64 resultAttempt() const { return result; }
 
 protected:
     void run() override;
@@ -32,6 +47,9 @@ private:
     std::atomic<quint64> runsEnded{0};
     PuzzleGrid *grid = nullptr;
     GenParams params;
+    int workerCount = 0;
+    quint64 attempts = 0;
+    quint64 result = 0;
 };
 
 #endif  // GENTHREAD_H

@@ -49,6 +49,10 @@ Colour PuzzleGrid::paletteColour(float r, quint32 index, quint32 count)
     c.red = channel(std::sin(rr * 11 + ((i * 9.4247779752) / n) * 0.5));
     c.green = channel(std::sin(rr * 49 + ((i * 34.5575192424) / n) * 0.5));
     c.blue = channel(std::sin(rr * 3 + ((i * 153.9380402616) / n) * 0.5));
+    // The wrap can land on white, which would read as unpainted and could
+    // never be cleared: such a field is silver instead.
+    if (c == blankColour)
+        return Colour{192, 192, 192};
     return c;
 }
 

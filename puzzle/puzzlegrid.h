@@ -35,7 +35,9 @@ public:
     Colour takeColour();
     static Colour paletteColour(float r, quint32 index, quint32 count);
 
+    // One attempt, seeded from the seed source or with the given seed.
     void generate(quint32 rows, quint32 columns, quint32 seeds);
+    void generate(quint32 rows, quint32 columns, quint32 seeds, quint32 seed);
     bool fieldSizesWithin(quint32 minFieldSize, quint32 maxFieldSize) const;
 
     bool isSolved();
@@ -49,6 +51,7 @@ public:
 
     // Where every generation attempt takes its seed from.
     void setSeedSource(std::function<quint32()> source);
+    quint32 nextSeed() { return m_seedSource(); }
     static quint32 freshSeed();
 
     // Exchanges the puzzles (cells, palette, fields), not the random state.

@@ -1,0 +1,95 @@
+#include "attemptsearch.h"
+
+#include <algorithm>
+#include <thread>
+
+namespace {
+
+// About a hundred microseconds of work per claim, and never more than 16
+// seeds drawn ahead: claiming stays cheap however many threads share it.
+std::size_t batchFor(const GenParams &p)
+{
+    const quint64 cells = std::max<quint64>(1, quint64(p.rows) * p.columns);
+    return std::size_t(std::clamp<quint64>(1600 / cells, 1, 16));
+}
+
+}  // namespace
+
+AttemptSearch::AttemptSearch(PuzzleGrid &grid, const GenParams &params, const std::atomic<bool> &stopRequested)
+    : grid(grid),
+      params(params),
+      stopRequested(stopRequested),
+      batch(batchFor(params))
+{ }
+
+void AttemptSearch::run(int workerCount)
+{
+    workers.clear();
+    for (int i = 0; i < std::max(1, workerCount); ++i) {
+        workers.push_back(std::make_unique<Worker>());
+        Worker &w = *workers.back();
+        w.grid = i == 0 ? &grid : &w.ownGrid;  // the first works in place: one grid less
+    }
+    std::vector<std::thread> helpers;
+    for (std::size_t i = 1; i < workers.size(); ++i)
+        helpers.emplace_back([this, i] { work(*workers[i]); });
+    work(*workers[0]);
+    for (std::thread &t : helpers)
+        t.join();
+
+    // Every worker ends on a complete attempt: the accepted one, or its last.
+    Worker *chosen = nullptr;
+    const quint64 best = bestAccepted.load();
+    attemptCount = 0;
+    for (const auto &w : workers) {
+        attemptCount += w->attempts;
+        if (w->lastDone == none)
+            continue;
+        if (best != none ? w->lastDone == best : !chosen || w->lastDone > chosen->lastDone)
+            chosen = w.get();
+    }
+    result = chosen ? chosen->lastDone : none;
+    if (chosen && chosen->grid != &grid)
+        grid.swapPuzzle(*chosen->grid);
+    workers.clear();  // the helpers' grids are released
+}
+
+void AttemptSearch::work(Worker &w)
+{
+    quint64 attempt = 0;
+    quint32 seed = 0;
+    while (nextAttempt(w, attempt, seed)) {
+        w.grid->generate(params.rows, params.columns, params.seeds, seed);
+        ++w.attempts;
+        w.lastDone = attempt;
+        if (w.grid->fieldSizesWithin(params.minFieldSize, params.maxFieldSize)) {
+            accept(attempt);
+            return;  // keep this grid as it is
+        }
+        if (stopRequested.load(std::memory_order_relaxed))
+            return;
+    }
+}
+
+// False once every attempt this worker could still run is above an accepted one.
+bool AttemptSearch::nextAttempt(Worker &w, quint64 &attempt, quint32 &seed)
+{
+    if (w.next == w.seeds.size()) {
+        std::lock_guard<std::mutex> lock(claimMutex);
+        w.first = nextToClaim;
+        w.seeds.resize(batch);
+        for (quint32 &s : w.seeds)
+            s = grid.nextSeed();
+        nextToClaim += batch;
+        w.next = 0;
+    }
+    attempt = w.first + w.next;
+    seed = w.seeds[w.next++];
+    return attempt < bestAccepted.load(std::memory_order_relaxed);
+}
+
+void AttemptSearch::accept(quint64 attempt)
+{
+    quint64 best = bestAccepted.load();
+    while (attempt < best && !bestAccepted.compare_exchange_weak(best, attempt)) { }
+}

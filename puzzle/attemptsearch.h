@@ -1,0 +1,64 @@
+#ifndef ATTEMPTSEARCH_H
+#define ATTEMPTSEARCH_H
+
+#include "genparams.h"
+#include "puzzlegrid.h"
+
+#include <atomic>
+#include <limits>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+// Runs generation attempts on several threads at once, each into a grid of
+// its own, and ends with the puzzle one thread would have found: attempt k
+// takes the k-th seed of the grid's seed source, and the lowest-numbered
+// attempt that fits wins. Only claiming attempt numbers and reporting an
+// accepted one are shared.
+class AttemptSearch
+{
+public:
+    static constexpr quint64 none = std::numeric_limits<quint64>::max();
+
+    AttemptSearch(PuzzleGrid &grid, const GenParams &params, const std::atomic<bool> &stopRequested);
+
+    // Returns once an attempt fits and no lower one still runs, or once every
+    // thread has finished its attempt after a stop. The grid then holds the
+    // accepted attempt, or else the highest-numbered one completed.
+    void run(int workers);
+
+    quint64 attempts() const { return attemptCount; }
+    quint64 resultAttempt() const { return result; }
+
+private:
+    // Kept on cache lines of their own: each is written by one thread only.
+    struct alignas(64) Worker
+    {
+        PuzzleGrid *grid = nullptr;
+        PuzzleGrid ownGrid;
+        std::vector<quint32> seeds;  // of the claimed attempts first .. first + seeds.size() - 1
+        std::size_t next = 0;
+        quint64 first = 0;
+        quint64 lastDone = none;
+        quint64 attempts = 0;
+    };
+
+    void work(Worker &w);
+    bool nextAttempt(Worker &w, quint64 &attempt, quint32 &seed);
+    void accept(quint64 attempt);
+
+    PuzzleGrid &grid;
+    const GenParams params;
+    const std::atomic<bool> &stopRequested;
+    const std::size_t batch;  // attempts claimed at once: small boards finish one in microseconds
+    std::vector<std::unique_ptr<Worker>> workers;
+
+    std::mutex claimMutex;
+    quint64 nextToClaim = 0;  // guarded by claimMutex, as are calls of the seed source
+    alignas(64) std::atomic<quint64> bestAccepted{none};
+
+    quint64 attemptCount = 0;
+    quint64 result = none;
+};
+
+#endif  // ATTEMPTSEARCH_H
