@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrinter>
@@ -24,12 +25,14 @@ bool MainWindow::printToFile(const QString &fileName)
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(fileName);
 
-    QPainter painter;
-    if (!painter.begin(&printer)) {
+    const auto fail = [this, &fileName] {
         QMessageBox::warning(this, "varritQt",
                              tr("The file \"%1\" could not be written.").arg(QDir::toNativeSeparators(fileName)));
         return false;
-    }
+    };
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return fail();
     // At one dot per board pixel a 1200 dpi page shows a tiny board: print it
     // at its size on screen, smaller only when the page is too small for it.
     const QRectF page = printer.pageRect(QPrinter::DevicePixel);
@@ -37,6 +40,8 @@ bool MainWindow::printToFile(const QString &fileName)
     const qreal scale = std::min({screenScale, page.width() / board->width(), page.height() / board->height()});
     painter.scale(scale, scale);
     board->drawBoard(painter);
-    painter.end();
+    // A full disk or a device that takes no data fails only while writing.
+    if (!painter.end() || QFileInfo(fileName).size() == 0)
+        return fail();
     return true;
 }

@@ -19,8 +19,6 @@ varritWidget::varritWidget(QWidget *parent)
     connect(&progress, SIGNAL(canceled()), this, SLOT(stopGen()));
     connect(&genThread, SIGNAL(finished()), this, SLOT(genFinished()));
     connect(&timer, SIGNAL(timeout()), this, SLOT(timeout()));
-
-    updateFonts();
 }
 
 varritWidget::~varritWidget()

@@ -2,9 +2,9 @@
 #define VARRITWIDGET_H
 
 #include "genthread.h"
+#include "numberfont.h"
 #include "puzzlegrid.h"
 
-#include <QFont>
 #include <QProgressDialog>
 #include <QTimer>
 #include <QWidget>
@@ -50,7 +50,6 @@ private:
     void startGen(quint32 rows, quint32 columns, quint32 seeds, quint32 minFieldSize, quint32 maxFieldSize);
     void drawCells(QPainter &painter, int firstRow, int lastRow, int firstColumn, int lastColumn);
     void drawCell(QPainter &painter, int row, int column);
-    void updateFonts();
     quint32 rowAt(QMouseEvent *event) const;
     quint32 columnAt(QMouseEvent *event) const;
     static void showMessage(const QString &text);
@@ -67,8 +66,7 @@ private:
     PuzzleGrid buildGrid;                 // filled by the worker, swapped in when it ends
     int pendingRuns = 0;                  // started runs whose finished() has not arrived yet
     std::function<quint32()> seedSource;  // empty: a fresh seed every attempt
-    QFont numberFont;
-    QFont selectedNumberFont;
+    NumberFont numberFont;
 };
 
 #endif  // VARRITWIDGET_H

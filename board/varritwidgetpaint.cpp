@@ -5,21 +5,10 @@
 
 #include <algorithm>
 
-void varritWidget::updateFonts()
-{
-    const int size = int(cellSize) - 6;
-    numberFont = QFont(QStringLiteral("Courier New"), size);
-    numberFont.setStyleHint(QFont::Monospace);
-    numberFont.setPixelSize(size);  // QFont ignores a size below 1 and keeps its default
-    numberFont.setWeight(QFont::Normal);
-    selectedNumberFont = numberFont;
-    selectedNumberFont.setWeight(QFont::Bold);
-}
-
 void varritWidget::setCellSize(unsigned size)
 {
     cellSize = size;
-    updateFonts();
+    numberFont.setCellSize(int(size));
     adjustBoardSize();
 }
 
@@ -79,11 +68,8 @@ void varritWidget::drawCell(QPainter &painter, int row, int column)
     }
     painter.setPen(QColor(0, 0, 0));
     painter.drawRect(square);
-    if (quint32(row) == selectedRow && quint32(column) == selectedColumn) {
-        painter.setFont(selectedNumberFont);
-    } else {
-        painter.setFont(numberFont);
+    const bool selected = quint32(row) == selectedRow && quint32(column) == selectedColumn;
+    if (!selected)
         painter.setPen(QColor(32, 32, 32));
-    }
-    painter.drawText(square, Qt::AlignCenter, QString::number(cell.area));
+    numberFont.draw(painter, square, cell.area, selected);
 }
