@@ -25,15 +25,9 @@ QRectF digitsInk(const QFont &font, int digits)
                   QPointF(left + advance * (digits - 1) + oneDigit.right(), baseline + oneDigit.bottom()));
 }
 
-// Ink stays half a pixel inside the square, clear of its outline.
-qreal halfRoom(int cellSize)
+// Ink fits when it stays within `half` pixels either side of the square's centre.
+bool fitsSquare(const QRectF &ink, qreal half)
 {
-    return cellSize / 2.0 - 0.5;
-}
-
-bool fitsSquare(const QRectF &ink, int cellSize)
-{
-    const qreal half = halfRoom(cellSize);
     return ink.left() >= -half && ink.right() <= half && ink.top() >= -half && ink.bottom() <= half;
 }
 
@@ -65,16 +59,19 @@ QFont NumberFont::font(int pixelSize, bool bold) const
 // below that.
 NumberFont::Look NumberFont::measure(int digits, bool bold) const
 {
+    // The nominal font fits if its ink stays off the outline; a shrunk one
+    // keeps a pixel more, since Qt places text on whole pixels.
     const int nominal = size - 6;
-    const auto fits = [&](int pixels) { return fitsSquare(digitsInk(font(pixels, bold), digits), size); };
-    if (nominal >= 1 && fits(nominal))
+    const auto fits = [&](int pixels, qreal half) { return fitsSquare(digitsInk(font(pixels, bold), digits), half); };
+    if (nominal >= 1 && fits(nominal, size / 2.0 - 0.5))
         return {font(nominal, bold), 1.0};
 
+    const qreal half = std::max(size / 2.0 - 2, size / 4.0);
     const QRectF reference = digitsInk(font(referenceSize, bold), digits);
-    const qreal fitting = referenceSize * halfRoom(size)
-                          / std::max({-reference.left(), reference.right(), -reference.top(), reference.bottom()});
+    const qreal fitting =
+        referenceSize * half / std::max({-reference.left(), reference.right(), -reference.top(), reference.bottom()});
     int pixels = int(std::floor(nominal >= 1 ? std::min<qreal>(nominal, fitting) : fitting));
-    while (pixels >= smallestHinted && !fits(pixels))
+    while (pixels >= smallestHinted && !fits(pixels, half))
         --pixels;
     if (pixels >= smallestHinted)
         return {font(pixels, bold), 1.0};
