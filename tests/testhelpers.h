@@ -8,36 +8,48 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <atomic>
 #include <memory>
+#include <thread>
 
-// Closes every modal window that opens while it lives, recording each as
-// "title|text" (a message box) or its class name (another dialog).
-class ModalWatcher
+// Closes every modal window that opens while it lives: "title|text" of a box, or the class name.
+struct ModalWatcher : QObject
 {
-public:
-    ModalWatcher() { arm(alive, log); }
-    ~ModalWatcher() { *alive = false; }
-    QStringList seen() const { return *log; }
-
-private:
-    static void arm(std::shared_ptr<bool> alive, std::shared_ptr<QStringList> log)
+    ModalWatcher()
     {
-        QTimer::singleShot(5, [alive, log] {
-            if (!*alive)
-                return;
-            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-            if (auto *box = qobject_cast<QMessageBox *>(dialog))
-                log->append(box->windowTitle() + '|' + box->text());
-            else if (dialog)
-                log->append(dialog->metaObject()->className());
-            if (dialog)
+        connect(&timer, &QTimer::timeout, this, [this] {
+            if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+                auto *box = qobject_cast<QMessageBox *>(dialog);
+                seen << (box ? box->windowTitle() + '|' + box->text() : dialog->metaObject()->className());
                 dialog->reject();
-            arm(alive, log);
+            }
         });
+        timer.start(5);
     }
-    std::shared_ptr<bool> alive = std::make_shared<bool>(true);
-    std::shared_ptr<QStringList> log = std::make_shared<QStringList>();
+    QTimer timer;
+    QStringList seen;
 };
+
+// Counts the events of one type that reach an object.
+struct EventCounter : QObject
+{
+    EventCounter(QObject *target, QEvent::Type type) { this->type = type, target->installEventFilter(this); }
+    bool eventFilter(QObject *, QEvent *event) override { return count += event->type() == type, false; }
+    QEvent::Type type;
+    int count = 0;
+};
+
+// Ends the program with `why` unless disarmed within `ms`: a hang fails at once, and says why.
+inline std::shared_ptr<std::atomic<bool>> watchdog(int ms, const char *why)
+{
+    auto armed = std::make_shared<std::atomic<bool>>(true);
+    std::thread([armed, ms, why] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+        if (*armed)
+            qFatal("watchdog: %s", why);
+    }).detach();
+    return armed;
+}
 
 // Generates from seeds counted up from `seed` and waits for the puzzle.
 inline bool generateFixed(varritWidget &board, quint32 rows, quint32 columns, quint32 seeds, quint32 seed,
@@ -46,15 +58,6 @@ inline bool generateFixed(varritWidget &board, quint32 rows, quint32 columns, qu
     board.setSeedSource([seed]() mutable { return seed++; });
     board.generate(rows, columns, seeds, minFieldSize, maxFieldSize);
     return QTest::qWaitFor([&board] { return !board.isGenerating(); }, 20000);
-}
-
-inline QImage renderBoard(varritWidget &board)
-{
-    QImage image(board.size(), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    board.drawBoard(painter);
-    return image;
 }
 
 // Top-left pixel of a cell's square (with `inset` added), at the current cell size.

@@ -12,42 +12,23 @@ class TestPuzzleGrid : public QObject
     Q_OBJECT
 
 private slots:
-    void randIsThePortableExample()
+    void paletteColours()
     {
-        PuzzleGrid g, skipped;
-        quint32 next = 12345;
-        g.srand(next);
-        skipped.srand(next);
-        for (int i = 0; i < 3000; ++i) {
-            next = next * 1103515245u + 12345u;
-            QCOMPARE(g.rand(), int((next / 65536u) % 32768u));
-        }
-        skipped.skipRand(3000);  // jumping ahead lands where the draws did
-        QCOMPARE(skipped.rand(), g.rand());
-    }
-
-    void paletteForZeroPhase()
-    {
-        const QList<QList<int>> expected = {{40, 40, 40}, {217, 119, 113}, {175, 175, 175}, {223, 113, 217}};
-        for (quint32 i = 0; i < 4; ++i)
-            QCOMPARE(rgb(PuzzleGrid::paletteColour(0.0f, i, 4)), expected[int(i)]);
-    }
-
-    void paletteThenRandomColours()
-    {
-        for (quint32 count : {0u, 5u}) {
-            PuzzleGrid g, reference;
+        QCOMPARE(rgb(PuzzleGrid::paletteColour(0.0f, 0, 4)), (QList<int>{40, 40, 40}));
+        QCOMPARE(rgb(PuzzleGrid::paletteColour(0.0f, 3, 4)), (QList<int>{223, 113, 217}));  // red wraps from -33
+        QCOMPARE(rgb(PuzzleGrid::paletteColour(15033.0f, 121, 146)), (QList<int>{249, 20, 166}));
+        QCOMPARE(rgb(PuzzleGrid::paletteColour(15033.0f, 122, 146)), (QList<int>{192, 192, 192}));  // not white
+        // One draw for the phase, however many colours; then three per invented colour.
+        const QList<QList<int>> expected = {{218, 224, 32}, {110, 145, 194}, {118, 106, 126}, {177, 141, 157}};
+        for (quint32 count : {0u, 3u}) {
+            PuzzleGrid g;
             g.srand(42);
-            reference.srand(42);
             g.preparePalette(count);
-            const float r = float(reference.rand());  // exactly one draw
+            g.cells().assign(2, PuzzleGrid::Row(2));
+            g.clear();  // leaves the palette alone
             for (quint32 i = 0; i < count; ++i)
-                QCOMPARE(rgb(g.takeColour()), rgb(PuzzleGrid::paletteColour(r, i, count)));
-            for (int n = 0; n < 300; ++n) {  // then invented, three draws each: 40..231
-                const QList<int> expected = {reference.rand() % 192 + 40, reference.rand() % 192 + 40,
-                                             reference.rand() % 192 + 40};
-                QCOMPARE(rgb(g.takeColour()), expected);
-            }
+                QCOMPARE(rgb(g.takeColour()), expected[int(i)]);
+            QVERIFY(g.rowCount() == 0 && rgb(g.takeColour()) == expected[3]);
         }
     }
 };
