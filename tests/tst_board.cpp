@@ -63,16 +63,16 @@ private slots:
     {
         QFETCH(QString, row);
         const QStringList n = row.split(QRegularExpression("[ x]"));
-        const int cellSize = n[0].toInt(), columns = n[1].toInt(), rows = n[2].toInt();
+        const int side = n[0].toInt(), columns = n[1].toInt(), rows = n[2].toInt();
         const bool selected = row.contains("selected"), fits = row.contains("fits");
         QVERIFY(generateFixed(*board, quint32(rows), quint32(columns), 1, 6));  // a light colour
         const Field &f = board->puzzle().fields()[0];
         QVERIFY(selected || f.clueRow + f.clueColumn > 0);
         if (selected)
             press(*board, int(f.clueRow), int(f.clueColumn));
-        board->setCellSize(unsigned(cellSize));
+        board->setCellSize(unsigned(side));
         const QImage square = board->grab().toImage().copy(
-            QRect(cellPixel(*board, int(f.clueRow), int(f.clueColumn)), QSize(cellSize, cellSize)));
+            QRect(cellPixel(*board, int(f.clueRow), int(f.clueColumn)), QSize(side, side)));
         const QColor fill(f.colour.red, f.colour.green, f.colour.blue);
         if (fits) {  // exactly the nominal font
             QImage expected(square.size(), square.format());
@@ -81,7 +81,7 @@ private slots:
             painter.drawRect(expected.rect());
             QFont font("Courier New");
             font.setStyleHint(QFont::Monospace);
-            font.setPixelSize(cellSize - 6);
+            font.setPixelSize(side - 6);
             font.setBold(selected);
             painter.setFont(font);
             painter.setPen(selected ? QColor(0, 0, 0) : QColor(32, 32, 32));
@@ -91,14 +91,12 @@ private slots:
             return;
         }
         QRect ink;  // clipped digits would run into both sides of the square
-        for (int k = 0; k < cellSize * cellSize; ++k)
-            if (k % cellSize && k / cellSize
-                && qAbs(qGray(square.pixel(k % cellSize, k / cellSize)) - qGray(fill.rgb())) > 60)
-                ink |= QRect(k % cellSize, k / cellSize, 1, 1);
+        for (int k = 0; k < side * side; ++k)
+            if (k % side && k / side && qAbs(qGray(square.pixel(k % side, k / side)) - qGray(fill.rgb())) > 60)
+                ink |= QRect(k % side, k / side, 1, 1);
         const QString span = QString("ink from %1 to %2").arg(ink.left()).arg(ink.right());
-        QVERIFY2(ink.left() > 1 || ink.right() < cellSize - 1 || ink.isEmpty(), qPrintable(span));
-        QVERIFY2(cellSize < 24 || (ink.left() > 1 && ink.right() < cellSize - 1 && ink.width() > cellSize / 2),
-                 qPrintable(span));
+        QVERIFY2(ink.left() > 1 || ink.right() < side - 1 || ink.isEmpty(), qPrintable(span));
+        QVERIFY2(side < 24 || (ink.left() > 1 && ink.right() < side - 1 && ink.width() > side / 2), qPrintable(span));
     }
 
     void progressDialog()

@@ -3,6 +3,8 @@
 
 #include <QtTest>
 
+#include <functional>
+
 // FNV-1a over everything a puzzle shows.
 static quint64 fingerprint(const PuzzleGrid &g)
 {
@@ -17,14 +19,14 @@ static quint64 fingerprint(const PuzzleGrid &g)
     return h;
 }
 
-// One run of the worker on seeds counted up from `firstSeed`; false if it hangs.
-static bool runThread(GenThread &thread, PuzzleGrid &grid, int workers, quint32 firstSeed, const GenParams &p)
+// One run of the worker on 10 x 10 cells, 15 seeds; false if it hangs.
+static bool runThread(GenThread &t, PuzzleGrid &g, int w, std::function<quint32()> s, quint32 lo = 2, quint32 hi = 10)
 {
-    grid.setSeedSource([firstSeed]() mutable { return firstSeed++; });
-    thread.setWorkerCount(workers);
-    thread.setParams(&grid, p.rows, p.columns, p.seeds, p.minFieldSize, p.maxFieldSize);
-    thread.start();
-    return thread.waitForRun(QDeadlineTimer(30000));
+    g.setSeedSource(std::move(s));
+    t.setWorkerCount(w);
+    t.setParams(&g, 10, 10, 15, lo, hi);
+    t.start();
+    return t.waitForRun(QDeadlineTimer(30000));
 }
 
 class TestGenerator : public QObject
@@ -41,6 +43,7 @@ private slots:
         QTest::newRow("no seeds") << QList<quint32>{6, 9, 0, 7} << 0x793a1f71ac75a464ull;
         QTest::newRow("one seed") << QList<quint32>{7, 11, 1, 8} << 0x0d5efa367e1d0542ull;
         QTest::newRow("no rows") << QList<quint32>{0, 5, 3, 1} << 14695981039346656037ull;
+        QTest::newRow("no columns") << QList<quint32>{5, 0, 3, 1} << 14695981039346656037ull;
         QTest::newRow("one row") << QList<quint32>{1, 50, 7, 3} << 0x4ab1b88b95585ebdull;
         QTest::newRow("palette runs out") << QList<quint32>{30, 30, 5, 99} << 0xae503cf4e0858be0ull;
         QTest::newRow("crowded") << QList<quint32>{12, 12, 400, 5} << 0x1489b2fc86b38447ull;
@@ -75,6 +78,7 @@ private slots:
     void threads()
     {
         QFETCH(int, workers);
+        const auto counting = [](quint32 s) { return [s]() mutable { return s++; }; };
         for (quint32 first = 0; first < 80000; first += 9973) {  // about one attempt in a hundred fits
             PuzzleGrid reference, grid;
             quint32 k = 0;
@@ -82,15 +86,17 @@ private slots:
                 reference.generate(10, 10, 15, first + k++);
             while (!reference.fieldSizesWithin(2, 10));
             GenThread thread;
-            QVERIFY2(runThread(thread, grid, workers, first, {10, 10, 15, 2, 10}), "the run never ended");
+            QVERIFY2(runThread(thread, grid, workers, counting(first)), "the run never ended");
             QVERIFY(thread.resultAttempt() == k - 1 && thread.attemptsMade() >= k);  // every lower one tried
             QCOMPARE(fingerprint(grid), fingerprint(reference));
+            GenThread lone;  // attempt 0 fits, and no later one would: the other threads stop all the same
+            QVERIFY(runThread(lone, grid, workers, [&, n = 0]() mutable { return n++ ? first : first + k - 1; }));
         }
         // A stop raised before the run: each thread completes the attempt it began, the highest one shown.
         PuzzleGrid grid, replay;
         GenThread thread;
         thread.requestStop();
-        QVERIFY2(runThread(thread, grid, workers, 500, {10, 10, 15, 5, 4}), "the stop was lost");
+        QVERIFY2(runThread(thread, grid, workers, counting(500), 5, 4), "the stop was lost");
         QVERIFY(thread.attemptsMade() == quint64(workers) && thread.resultAttempt() + 1 >= quint64(workers));
         replay.generate(10, 10, 15, 500 + quint32(thread.resultAttempt()));
         QCOMPARE(fingerprint(grid), fingerprint(replay));
