@@ -86,12 +86,6 @@ const NumberFont::Look &NumberFont::look(int digits, bool bold)
     return l;
 }
 
-qreal NumberFont::pixelSize(int digits, bool bold)
-{
-    const Look &l = look(digits, bold);
-    return l.font.pixelSize() * l.scale;
-}
-
 void NumberFont::draw(QPainter &painter, const QRect &square, quint32 number, bool bold)
 {
     const QString text = QString::number(number);

@@ -18,14 +18,9 @@ public:
     explicit NumberFont(int cellSize = 24);
 
     void setCellSize(int cellSize);
-    int cellSize() const { return size; }
 
     // Draws `number` centred in `square` (a cell's square at this cell size).
     void draw(QPainter &painter, const QRect &square, quint32 number, bool bold);
-
-    // The pixel size a number of `digits` digits is drawn at (fractional only
-    // where even one pixel is too big).
-    qreal pixelSize(int digits, bool bold);
 
 private:
     struct Look
