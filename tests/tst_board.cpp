@@ -38,7 +38,7 @@ private slots:
                     && image.pixelColor(o - QPoint(1, 1)) == background);
         }
         // A paint of part of the board draws that part as a whole paint would.
-        for (QRect area : {QRect(40, 40, 10, 10), QRect(27, 31, 60, 35), QRect(29, 29, 1, 50), QRect(0, 0, 5, 300)}) {
+        for (QRect area : {QRect(40, 40, 10, 22), QRect(27, 31, 60, 35), QRect(29, 29, 1, 50), QRect(0, 0, 5, 300)}) {
             QImage partial(board->size(), image.format());
             partial.fill(Qt::magenta);
             board->render(&partial, area.topLeft(), QRegion(area));
