@@ -1,6 +1,7 @@
 #include "attemptsearch.h"
 
 #include <algorithm>
+#include <memory>
 #include <thread>
 
 namespace {
@@ -24,15 +25,15 @@ AttemptSearch::AttemptSearch(PuzzleGrid &grid, const GenParams &params, const st
 
 void AttemptSearch::run(int workerCount)
 {
-    workers.clear();
-    for (int i = 0; i < std::max(1, workerCount); ++i) {
-        workers.push_back(std::make_unique<Worker>());
-        Worker &w = *workers.back();
-        w.grid = i == 0 ? &grid : &w.ownGrid;  // the first works in place: one grid less
+    // The helpers' grids go with the workers when the run ends.
+    std::vector<std::unique_ptr<Worker>> workers(std::size_t(std::max(1, workerCount)));
+    for (std::size_t i = 0; i < workers.size(); ++i) {
+        workers[i] = std::make_unique<Worker>();
+        workers[i]->grid = i == 0 ? &grid : &workers[i]->ownGrid;  // the first works in place: one grid less
     }
     std::vector<std::thread> helpers;
     for (std::size_t i = 1; i < workers.size(); ++i)
-        helpers.emplace_back([this, i] { work(*workers[i]); });
+        helpers.emplace_back([this, &w = *workers[i]] { work(w); });
     work(*workers[0]);
     for (std::thread &t : helpers)
         t.join();
@@ -51,7 +52,6 @@ void AttemptSearch::run(int workerCount)
     result = chosen ? chosen->lastDone : none;
     if (chosen && chosen->grid != &grid)
         grid.swapPuzzle(*chosen->grid);
-    workers.clear();  // the helpers' grids are released
 }
 
 void AttemptSearch::work(Worker &w)

@@ -6,7 +6,6 @@
 
 #include <atomic>
 #include <limits>
-#include <memory>
 #include <mutex>
 #include <vector>
 
@@ -51,7 +50,6 @@ private:
     const GenParams params;
     const std::atomic<bool> &stopRequested;
     const std::size_t batch;  // attempts claimed at once: small boards finish one in microseconds
-    std::vector<std::unique_ptr<Worker>> workers;
 
     std::mutex claimMutex;
     quint64 nextToClaim = 0;  // guarded by claimMutex, as are calls of the seed source
