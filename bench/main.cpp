@@ -1,5 +1,5 @@
 // Prints speed and memory figures for the generator, the search for an
-// accepted puzzle, the solution check and painting. Fixed seeds, medians of several runs.
+// accepted puzzle, the solution check, painting and printing. Fixed seeds, medians of several runs.
 #include "puzzlegrid.h"
 
 #include <QElapsedTimer>
@@ -12,6 +12,7 @@
 #include <sys/resource.h>
 
 int benchPaint(int argc, char **argv);
+int benchPrint(int argc, char **argv);
 void benchAccept();
 
 namespace {
@@ -109,8 +110,13 @@ int main(int argc, char **argv)
             return 1;
         known = true;
     }
+    if (all || std::strcmp(mode, "print") == 0) {
+        if (benchPrint(argc, argv) != 0)
+            return 1;
+        known = true;
+    }
     if (!known) {
-        std::fprintf(stderr, "usage: varrit-bench [all|generate|check|accept|paint]\n");
+        std::fprintf(stderr, "usage: varrit-bench [all|generate|check|accept|paint|print]\n");
         return 2;
     }
     return 0;

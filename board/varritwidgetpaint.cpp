@@ -1,5 +1,7 @@
 #include "varritwidget.h"
 
+#include "contrast.h"
+
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -69,7 +71,6 @@ void varritWidget::drawCell(QPainter &painter, int row, int column)
     painter.setPen(QColor(0, 0, 0));
     painter.drawRect(square);
     const bool selected = quint32(row) == selectedRow && quint32(column) == selectedColumn;
-    if (!selected)
-        painter.setPen(QColor(32, 32, 32));
+    painter.setPen(numberPen(qRgb(cell.colour.red, cell.colour.green, cell.colour.blue), selected));
     numberFont.draw(painter, square, cell.area, selected);
 }

@@ -67,6 +67,17 @@ inline QPoint cellPixel(const varritWidget &board, int row, int column, int inse
     return QPoint(5 + column * pitch + inset, 5 + row * pitch + inset);
 }
 
+// The bounding box of the pixels in `area` that differ from `background`.
+inline QRect inkIn(const QImage &image, const QRect &area, const QColor &background)
+{
+    QRect ink;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (image.pixel(x, y) != background.rgb())
+                ink |= QRect(x, y, 1, 1);
+    return ink;
+}
+
 inline void press(varritWidget &board, int row, int column)
 {
     QTest::mouseClick(&board, Qt::LeftButton, {}, cellPixel(board, row, column, int(board.getCellSize()) / 2));

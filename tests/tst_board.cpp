@@ -1,3 +1,5 @@
+#include "contrast.h"
+#include "numberfont.h"
 #include "testhelpers.h"
 
 #include <QProgressBar>
@@ -46,56 +48,123 @@ private slots:
         }
     }
 
-    void clueNumbers_data()
+    void numberSizes_data()
     {
-        // Cell size, a board of one field, whether its number fits the nominal font (cell size - 6 px).
-        QTest::addColumn<QString>("row");
-        QTest::newRow("one digit") << "24 7x1 fits";
-        QTest::newRow("two digits, selected") << "24 10x5 fits selected";
-        QTest::newRow("three digits") << "24 30x10";
-        QTest::newRow("2500, selected") << "24 50x50 selected";
-        QTest::newRow("2500, zoomed in") << "40 50x50";
-        QTest::newRow("two digits at 6") << "6 4x3";
-        QTest::newRow("four digits at 4") << "4 40x40 selected";
+        QTest::addColumn<bool>("spaced");  // an application font with wide letters, which the numbers must not take
+        QTest::newRow("plain") << false;
+        QTest::newRow("application font spaced") << true;
     }
 
-    void clueNumbers()
+    void numberSizes()
     {
-        QFETCH(QString, row);
-        const QStringList n = row.split(QRegularExpression("[ x]"));
-        const int side = n[0].toInt(), columns = n[1].toInt(), rows = n[2].toInt();
-        const bool selected = row.contains("selected"), fits = row.contains("fits");
-        QVERIFY(generateFixed(*board, quint32(rows), quint32(columns), 1, 6));  // a light colour
-        const Field &f = board->puzzle().fields()[0];
-        if (selected)
-            press(*board, int(f.clueRow), int(f.clueColumn));
-        board->setCellSize(unsigned(side));
-        const QImage square = board->grab().toImage().copy(
-            QRect(cellPixel(*board, int(f.clueRow), int(f.clueColumn)), QSize(side, side)));
-        const QColor fill(f.colour.red, f.colour.green, f.colour.blue);
-        if (fits) {  // exactly the nominal font
-            QImage expected(square.size(), square.format());
-            QPainter painter(&expected);
-            painter.fillRect(expected.rect(), fill);
-            painter.drawRect(expected.rect());
-            QFont font("Courier New");
-            font.setStyleHint(QFont::Monospace);
-            font.setPixelSize(side - 6);
-            font.setBold(selected);
-            painter.setFont(font);
-            painter.setPen(selected ? QColor(0, 0, 0) : QColor(32, 32, 32));
-            painter.drawText(expected.rect(), Qt::AlignCenter, QString::number(rows * columns));
+        // Every cell size, digit count and weight: the size never shrinks as the cell grows, the nominal size
+        // where it fits, else nearly the whole interior; the ink inside the outline and centred.
+        QFETCH(bool, spaced);
+        const QFont appFont = QApplication::font();
+        const auto restore = qScopeGuard([&appFont] { QApplication::setFont(appFont); });
+        QFont wide = appFont;
+        wide.setLetterSpacing(QFont::PercentageSpacing, 200);
+        wide.setStretch(150);
+        if (spaced)
+            QApplication::setFont(wide);
+        for (int k = 0; k < 2 * 7 * 79; ++k) {
+            const bool bold = k / (7 * 79);
+            const int digits = 1 + k / 79 % 7, side = 2 + k % 79;
+            NumberFont font(side);
+            const qreal size = font.pixelSize(digits, bold),
+                        last = side > 2 ? NumberFont(side - 1).pixelSize(digits, bold) : 0;
+            QImage image(side + 2, side + 2, QImage::Format_RGB32);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            const quint32 ones = QString(digits, '1').toUInt();  // 1, 11, 111...: each digit repeated, then 10...0
+            for (quint32 d = 1; d <= 10; ++d)
+                font.draw(painter, QRect(1, 1, side, side), d < 10 ? d * ones : (ones * 9 + 1) / 10, bold);
             painter.end();
-            QCOMPARE(square, expected);
-            return;
+            const QRect ink = inkIn(image, image.rect(), Qt::white).translated(-1, -1);
+            const int left = ink.left() - 1, right = side - 1 - ink.right(), top = ink.top() - 1,
+                      bottom = side - 1 - ink.bottom();
+            const QString at = QString("cell %1, %2 digits, %3: size %4, ink %5,%6 %7x%8")
+                                   .arg(side)
+                                   .arg(digits)
+                                   .arg(bold ? "bold" : "plain")
+                                   .arg(size)
+                                   .arg(ink.x())
+                                   .arg(ink.y())
+                                   .arg(ink.width())
+                                   .arg(ink.height());
+            QVERIFY2(size >= last && size <= std::max(side - 6, 1), qPrintable(at));
+            QVERIFY2(!ink.isEmpty() && left >= 0 && right >= 0 && top >= 0 && bottom >= 0, qPrintable(at));
+            QVERIFY2(qAbs(left - right) <= 1 && qAbs(top - bottom) <= 1 + side / 10, qPrintable(at));
+            QVERIFY2(size == std::max(side - 6, 1) || side < 8
+                         || std::min(side - 1 - ink.width() - digits * 0.6, side - 1.0 - ink.height()) <= 3,
+                     qPrintable(at));
         }
-        QRect ink;  // clipped digits would run into both sides of the square
-        for (int k = 0; k < side * side; ++k)
-            if (k % side && k / side && qAbs(qGray(square.pixel(k % side, k / side)) - qGray(fill.rgb())) > 60)
-                ink |= QRect(k % side, k / side, 1, 1);
-        const QString span = QString("ink from %1 to %2").arg(ink.left()).arg(ink.right());
-        QVERIFY2(ink.left() > 1 || ink.right() < side - 1 || ink.isEmpty(), qPrintable(span));
-        QVERIFY2(side < 24 || (ink.left() > 1 && ink.right() < side - 1 && ink.width() > side / 2), qPrintable(span));
+        QCOMPARE(NumberFont(24).pixelSize(1, false), 18);  // the nominal size
+        QCOMPARE(NumberFont(42).pixelSize(2, false), 36);
+    }
+
+    void contrastOfNumbers()
+    {
+        // Known ratios: black on white, and the grey that just passes 4.5 : 1.
+        QCOMPARE(qRound(contrastRatio(qRgb(0, 0, 0), qRgb(255, 255, 255)) * 100), 2100);
+        QCOMPARE(qRound(contrastRatio(qRgb(255, 255, 255), qRgb(118, 118, 118)) * 100), 454);
+        // Every colour of the palettes of every phase, and a field's random colours: readable either way.
+        int white = 0, colours = 0;
+        double worst = 21;
+        for (int k = 0; k < 32768 * 30 + 192 * 192; ++k) {
+            const Colour c = k < 32768 * 30
+                                 ? PuzzleGrid::paletteColour(float(k / 30), quint32(k % 30), 30)
+                                 : Colour{quint8(40 + k % 192), quint8(40 + k / 192 % 192), quint8(40 + k % 7 * 30)};
+            const QRgb fill = qRgb(c.red, c.green, c.blue);
+            for (bool selected : {false, true}) {
+                const QColor pen = numberPen(fill, selected);
+                worst = std::min(worst, contrastRatio(pen.rgb(), fill));
+                white += pen == Qt::white;
+                ++colours;
+            }
+        }
+        QVERIFY2(worst >= 3.9 && white > colours / 20 && white < colours / 2, qPrintable(QString::number(worst)));
+        QCOMPARE(numberPen(qRgb(240, 230, 140), false), QColor(32, 32, 32));  // pale: the usual pens
+        QCOMPARE(numberPen(qRgb(240, 230, 140), true), QColor(0, 0, 0));
+        QCOMPARE(numberPen(qRgb(57, 4, 72), false), QColor(Qt::white));  // the darkest the waves give
+    }
+
+    void cluesAsDrawn()
+    {
+        // Random boards, painted, zoomed, painted again: each clue square exactly as its own fill, outline,
+        // pen and weight make it, whatever was measured before, and readable on screen.
+        for (quint32 seed = 1; seed <= 6; ++seed) {
+            const quint32 rows = seed % 3 ? 6 + seed : 1, columns = seed % 2 ? 14 - seed : 3 + seed * 2;
+            board->setCellSize(24);
+            QVERIFY(generateFixed(*board, rows, columns, 2 * (rows + columns), seed * 7919));
+            const std::vector<Field> &fields = board->puzzle().fields();
+            const Field &chosen = fields[fields.size() / 2];
+            press(*board, int(chosen.clueRow), int(chosen.clueColumn));
+            for (int side : {24, 40, 10}) {
+                board->setCellSize(unsigned(side));
+                const QImage shown = board->grab().toImage().convertToFormat(QImage::Format_RGB32);
+                for (const Field &f : fields) {
+                    const QColor fill(f.colour.red, f.colour.green, f.colour.blue);
+                    const bool selected = &f == &chosen;
+                    const quint32 area = f.width() * f.height();
+                    QImage expected(side + 1, side + 1, QImage::Format_RGB32);
+                    expected.fill(fill);
+                    QPainter painter(&expected);
+                    painter.drawRect(0, 0, side, side);
+                    painter.setPen(numberPen(fill.rgb(), selected));
+                    NumberFont(side).draw(painter, QRect(0, 0, side, side), area, selected);
+                    painter.end();
+                    const QPoint o = cellPixel(*board, int(f.clueRow), int(f.clueColumn));
+                    const QString at = QString("seed %1, field %2, cell size %3").arg(seed).arg(f.id).arg(side);
+                    QVERIFY2(shown.copy(QRect(o, expected.size())) == expected, qPrintable(at));
+                    double strongest = 1;  // the number's ink against its fill
+                    for (int k = 0; k < side * side && side > 20; ++k)
+                        strongest =
+                            std::max(strongest, contrastRatio(shown.pixel(o + QPoint(k % side, k / side)), fill.rgb()));
+                    QVERIFY2(side < 20 || strongest >= 3.9, qPrintable(at));
+                }
+            }
+        }
     }
 
     void progressDialog()
