@@ -39,7 +39,7 @@ bool MainWindow::printToFile(const QString &fileName)
     const qreal screenScale = qreal(printer.resolution()) / board->logicalDpiX();
     const qreal scale = std::min({screenScale, page.width() / board->width(), page.height() / board->height()});
     painter.scale(scale, scale);
-    board->drawBoard(painter);
+    board->drawBoard(painter, true);
     // A full disk or a device that takes no data fails only while writing.
     if (!painter.end() || QFileInfo(fileName).size() == 0)
         return fail();

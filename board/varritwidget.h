@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <vector>
 
 class QMouseEvent;
 class QPainter;
@@ -26,7 +27,8 @@ public:
 
     void generate(quint32 rows, quint32 columns, quint32 seeds, quint32 minFieldSize, quint32 maxFieldSize);
 
-    void drawBoard(QPainter &painter);
+    // Draws every cell. On a white page the blank cells need no fill.
+    void drawBoard(QPainter &painter, bool onWhitePage = false);
     void adjustBoardSize();
     void setCellSize(unsigned size);
     unsigned getCellSize() const;
@@ -48,8 +50,20 @@ protected:
 
 private:
     void startGen(quint32 rows, quint32 columns, quint32 seeds, quint32 minFieldSize, quint32 maxFieldSize);
+    struct Number
+    {
+        QRect square;
+        quint32 area;
+        QRgb pen;
+        bool bold;
+    };
+    struct CellBatch;
     void drawCells(QPainter &painter, int firstRow, int lastRow, int firstColumn, int lastColumn);
-    void drawCell(QPainter &painter, int row, int column);
+    void drawCell(CellBatch &batch, int row, int column) const;
+    void drawPage(QPainter &painter);
+    void drawNumbers(QPainter &painter, std::vector<Number> &numbers);
+    QRect cellSquare(int row, int column) const;
+    Number clueNumber(int row, int column) const;
     quint32 rowAt(QMouseEvent *event) const;
     quint32 columnAt(QMouseEvent *event) const;
     static void showMessage(const QString &text);
