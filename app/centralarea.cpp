@@ -16,6 +16,7 @@ QLineEdit *MainWindow::createSettingsEdit(const QString &name, const QString &ma
     edit->setObjectName(name);
     edit->setInputMask(mask);
     edit->setText(text);
+    connect(edit, &QLineEdit::returnPressed, this, &MainWindow::generate);  // type a size, press Enter
     return edit;
 }
 

@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -40,28 +42,29 @@ MainWindow::MainWindow()
     generate();
 }
 
-QAction *MainWindow::createAction(const QString &iconFile, const QString &text, const QString &statusTip,
-                                  const char *slot)
+template<typename Slot>
+QAction *MainWindow::createAction(const QString &iconFile, const QString &text, const QString &statusTip, Slot slot)
 {
     auto *action = iconFile.isEmpty() ? new QAction(text, this) : new QAction(loadIcon(iconFile), text, this);
     action->setStatusTip(statusTip);
-    connect(action, SIGNAL(triggered()), this, slot);
+    connect(action, &QAction::triggered, this, slot);
     return action;
 }
 
 void MainWindow::createActions()
 {
     printAct =
-        createAction("./images/print.png", tr("&Print to pdf..."), tr("Print the griddle to pdf"), SLOT(print()));
+        createAction("./images/print.png", tr("&Print to pdf..."), tr("Print the griddle to pdf"), &MainWindow::print);
     printAct->setShortcut(QKeySequence(tr("Ctrl+P")));
-    generateAct = createAction("./images/play.png", tr("&Generate"), tr("Generate new puzzle"), SLOT(generate()));
+    generateAct = createAction("./images/play.png", tr("&Generate"), tr("Generate new puzzle"), &MainWindow::generate);
     generateAct->setShortcut(QKeySequence(tr("Ctrl+G")));
-    quitAct = createAction("./images/quit.png", tr("Quit"), tr("Quit App"), SLOT(close()));
-    aboutAct = createAction(QString(), tr("&About"), tr("Show the application's About box"), SLOT(about()));
-    plusAct = createAction("./images/zoom_in.png", tr("&Plus"), tr("Increase the grid and font size"), SLOT(plus()));
+    quitAct = createAction("./images/quit.png", tr("Quit"), tr("Quit App"), &MainWindow::close);
+    aboutAct = createAction(QString(), tr("&About"), tr("Show the application's About box"), &MainWindow::about);
+    plusAct =
+        createAction("./images/zoom_in.png", tr("&Plus"), tr("Increase the grid and font size"), &MainWindow::plus);
     minusAct =
-        createAction("./images/zoom_out.png", tr("&Minus"), tr("Decrease the grid and font size"), SLOT(minus()));
-    faqAct = createAction("./images/help.png", tr("&Faq"), tr("frequently asked question"), SLOT(faq()));
+        createAction("./images/zoom_out.png", tr("&Minus"), tr("Decrease the grid and font size"), &MainWindow::minus);
+    faqAct = createAction("./images/help.png", tr("&Faq"), tr("frequently asked question"), &MainWindow::faq);
 }
 
 void MainWindow::createMenus()
@@ -111,11 +114,23 @@ void MainWindow::faq()
 
 void MainWindow::plus()
 {
-    board->setCellSize(board->getCellSize() + 2);
+    zoomTo(board->getCellSize() + 2);
 }
 
 void MainWindow::minus()
 {
     if (board->getCellSize() > 2)
-        board->setCellSize(board->getCellSize() - 2);
+        zoomTo(board->getCellSize() - 2);
+}
+
+// Keeps the point of the board at the centre of the view where it is, as far
+// as the scroll range allows, so that the player does not lose their place.
+void MainWindow::zoomTo(unsigned cellSize)
+{
+    const QPointF centre = QRectF(scrollArea->viewport()->rect()).center();
+    const QPointF anchor = board->cellCoordinates(centre - board->pos());
+    board->setCellSize(cellSize);
+    const QPointF scrolled = board->boardPoint(anchor) - centre;
+    scrollArea->horizontalScrollBar()->setValue(qRound(scrolled.x()));
+    scrollArea->verticalScrollBar()->setValue(qRound(scrolled.y()));
 }

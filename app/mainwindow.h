@@ -31,13 +31,16 @@ private slots:
     void faq();
 
 private:
-    QAction *createAction(const QString &iconFile, const QString &text, const QString &statusTip, const char *slot);
+    template<typename Slot>
+    QAction *createAction(const QString &iconFile, const QString &text, const QString &statusTip, Slot slot);
     void createActions();
     void createMenus();
     void createToolBars();
     void createStatusBar();
     void createCentralArea();
     QLineEdit *createSettingsEdit(const QString &name, const QString &mask, const QString &text);
+    void zoomTo(unsigned cellSize);
+    bool writePdf(const QString &fileName);
 
     QMenu *fileMenu = nullptr;
     QMenu *helpMenu = nullptr;

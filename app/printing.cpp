@@ -2,12 +2,14 @@
 
 #include "varritwidget.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrinter>
+#include <QStatusBar>
 
 #include <algorithm>
 
@@ -21,18 +23,33 @@ void MainWindow::print()
 
 bool MainWindow::printToFile(const QString &fileName)
 {
+    // A big board takes a moment: say so, and let the place of the closed
+    // file dialog be painted before the drawing starts.
+    const QString shown = QDir::toNativeSeparators(fileName);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    statusBar()->showMessage(tr("Printing to \"%1\"...").arg(shown));
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    repaint();
+    const bool written = writePdf(fileName);
+    QApplication::restoreOverrideCursor();
+    if (!written) {
+        statusBar()->clearMessage();
+        QMessageBox::warning(this, "varritQt", tr("The file \"%1\" could not be written.").arg(shown));
+        return false;
+    }
+    statusBar()->showMessage(tr("Printed to \"%1\"").arg(shown), 5000);
+    return true;
+}
+
+bool MainWindow::writePdf(const QString &fileName)
+{
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(fileName);
 
-    const auto fail = [this, &fileName] {
-        QMessageBox::warning(this, "varritQt",
-                             tr("The file \"%1\" could not be written.").arg(QDir::toNativeSeparators(fileName)));
-        return false;
-    };
     QPainter painter;
     if (!painter.begin(&printer))
-        return fail();
+        return false;
     // At one dot per board pixel a 1200 dpi page shows a tiny board: print it
     // at its size on screen, smaller only when the page is too small for it.
     const QRectF page = printer.pageRect(QPrinter::DevicePixel);
@@ -41,7 +58,5 @@ bool MainWindow::printToFile(const QString &fileName)
     painter.scale(scale, scale);
     board->drawBoard(painter, true);
     // A full disk or a device that takes no data fails only while writing.
-    if (!painter.end() || QFileInfo(fileName).size() == 0)
-        return fail();
-    return true;
+    return painter.end() && QFileInfo(fileName).size() > 0;
 }

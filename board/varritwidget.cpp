@@ -16,9 +16,9 @@ varritWidget::varritWidget(QWidget *parent)
     progress.setModal(true);
     progress.setLabelText("Generating varrit grid..");
 
-    connect(&progress, SIGNAL(canceled()), this, SLOT(stopGen()));
-    connect(&genThread, SIGNAL(finished()), this, SLOT(genFinished()));
-    connect(&timer, SIGNAL(timeout()), this, SLOT(timeout()));
+    connect(&progress, &QProgressDialog::canceled, this, &varritWidget::stopGen);
+    connect(&genThread, &QThread::finished, this, &varritWidget::genFinished);
+    connect(&timer, &QTimer::timeout, this, &varritWidget::timeout);
 }
 
 varritWidget::~varritWidget()
@@ -50,7 +50,16 @@ void varritWidget::startGen(quint32 rows, quint32 columns, quint32 seeds, quint3
     timer.start();
     genThread.clearStopRequest();
     ++pendingRuns;
-    genThread.start();
+    if (genThread.startRun())
+        return;
+    // No thread to be had: the run ends here, as if it had finished, and the
+    // puzzle shown stays. Runs stopped before it have ended too; their
+    // finished() reports, still on their way, change nothing.
+    pendingRuns = 0;
+    buildGrid.clear();
+    progress.hide();
+    timer.stop();
+    showMessage("No new puzzle: the system could not start a thread to generate it.");
 }
 
 void varritWidget::timeout()

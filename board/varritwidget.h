@@ -38,6 +38,11 @@ public:
     bool isGenerating() const { return pendingRuns > 0; }
     // Where the next generations take their seeds from (a fixed seed replays a puzzle).
     void setSeedSource(std::function<quint32()> source);
+    // The worker that generates, for settings such as its thread count.
+    GenThread &worker() { return genThread; }
+    // Where a point of the board lies, in cells from the first square's corner, and back.
+    QPointF cellCoordinates(const QPointF &point) const;
+    QPointF boardPoint(const QPointF &cells) const;
 
 protected slots:
     void genFinished();

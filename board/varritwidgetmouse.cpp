@@ -3,6 +3,18 @@
 #include <QMouseEvent>
 #include <QtMath>
 
+QPointF varritWidget::cellCoordinates(const QPointF &point) const
+{
+    const qreal pitch = cellSize + quint32(gap);
+    return (point - QPointF(margin, margin)) / pitch;
+}
+
+QPointF varritWidget::boardPoint(const QPointF &cells) const
+{
+    const qreal pitch = cellSize + quint32(gap);
+    return QPointF(margin, margin) + cells * pitch;
+}
+
 quint32 varritWidget::rowAt(QMouseEvent *event) const
 {
     // Unsigned on purpose: a press above the margin wraps to a huge row.

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <memory>
-#include <thread>
+#include <system_error>
 
 namespace {
 
@@ -23,7 +23,7 @@ AttemptSearch::AttemptSearch(PuzzleGrid &grid, const GenParams &params, const st
       batch(batchFor(params))
 { }
 
-void AttemptSearch::run(int workerCount)
+void AttemptSearch::run(int workerCount, const HelperStarter &startHelper)
 {
     // The helpers' grids go with the workers when the run ends.
     std::vector<std::unique_ptr<Worker>> workers(std::size_t(std::max(1, workerCount)));
@@ -31,9 +31,17 @@ void AttemptSearch::run(int workerCount)
         workers[i] = std::make_unique<Worker>();
         workers[i]->grid = i == 0 ? &grid : &workers[i]->ownGrid;  // the first works in place: one grid less
     }
+    // Attempts are claimed, not dealt out, so fewer threads find the same puzzle.
     std::vector<std::thread> helpers;
-    for (std::size_t i = 1; i < workers.size(); ++i)
-        helpers.emplace_back([this, &w = *workers[i]] { work(w); });
+    helpers.reserve(workers.size());
+    for (std::size_t i = 1; i < workers.size(); ++i) {
+        std::function<void()> task = [this, &w = *workers[i]] { work(w); };
+        try {
+            helpers.push_back(startHelper ? startHelper(std::move(task)) : std::thread(std::move(task)));
+        } catch (const std::system_error &) {
+            break;
+        }
+    }
     work(*workers[0]);
     for (std::thread &t : helpers)
         t.join();

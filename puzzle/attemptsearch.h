@@ -5,8 +5,10 @@
 #include "puzzlegrid.h"
 
 #include <atomic>
+#include <functional>
 #include <limits>
 #include <mutex>
+#include <thread>
 #include <vector>
 
 // Runs generation attempts on several threads at once, each into a grid of
@@ -18,13 +20,17 @@ class AttemptSearch
 {
 public:
     static constexpr quint64 none = std::numeric_limits<quint64>::max();
+    // Starts a helper thread; throws std::system_error, as std::thread does,
+    // when the system has none to give.
+    using HelperStarter = std::function<std::thread(std::function<void()>)>;
 
     AttemptSearch(PuzzleGrid &grid, const GenParams &params, const std::atomic<bool> &stopRequested);
 
     // Returns once an attempt fits and no lower one still runs, or once every
     // thread has finished its attempt after a stop. The grid then holds the
-    // accepted attempt, or else the highest-numbered one completed.
-    void run(int workers);
+    // accepted attempt, or else the highest-numbered one completed. Helpers
+    // that cannot be started leave the work to the threads there are.
+    void run(int workers, const HelperStarter &startHelper = {});
 
     quint64 attempts() const { return attemptCount; }
     quint64 resultAttempt() const { return result; }

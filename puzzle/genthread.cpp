@@ -1,6 +1,5 @@
 #include "genthread.h"
 
-#include "attemptsearch.h"
 #include "puzzlegrid.h"
 
 #include <algorithm>
@@ -14,6 +13,13 @@ void GenThread::setParams(PuzzleGrid *grid, quint32 rows, quint32 columns, quint
 {
     this->grid = grid;
     params = {rows, columns, seeds, minFieldSize, maxFieldSize};
+}
+
+bool GenThread::startRun()
+{
+    start();
+    // A start that failed leaves the thread neither running nor finished.
+    return isRunning() || isFinished();
 }
 
 void GenThread::requestStop()
@@ -55,7 +61,7 @@ int GenThread::workersFor(quint32 rows, quint32 columns) const
 void GenThread::run()
 {
     AttemptSearch search(*grid, params, stopRequested);
-    search.run(workersFor(params.rows, params.columns));
+    search.run(workersFor(params.rows, params.columns), helperStarter);
     attempts = search.attempts();
     result = search.resultAttempt();
     runsEnded.fetch_add(1, std::memory_order_release);

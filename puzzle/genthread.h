@@ -1,13 +1,12 @@
 #ifndef GENTHREAD_H
 #define GENTHREAD_H
 
+#include "attemptsearch.h"
 #include "genparams.h"
 
 #include <QThread>
 
 #include <atomic>
-
-class PuzzleGrid;
 
 // Repeats generation attempts into a grid until every field's area lies
 // within the limits, or until asked to stop (honoured between attempts).
@@ -25,6 +24,9 @@ public:
 
     void setParams(PuzzleGrid *grid, quint32 rows, quint32 columns, quint32 seeds, quint32 minFieldSize,
                    quint32 maxFieldSize);
+    // start(), telling whether a thread could be had: when not, the run
+    // never begins and no finished() comes.
+    bool startRun();
     void requestStop();
     void clearStopRequest();
     bool waitForRun(QDeadlineTimer deadline = QDeadlineTimer(QDeadlineTimer::Forever));
@@ -33,6 +35,8 @@ public:
     // where their grids would not fit the memory budget.
     void setWorkerCount(int count);
     int workersFor(quint32 rows, quint32 columns) const;
+    // How the run's helper threads are started; empty: as std::thread.
+    void setHelperStarter(AttemptSearch::HelperStarter starter) { helperStarter = std::move(starter); }
 
     // Of the last run, read after waitForRun(): the attempts completed, and
     // the number of the attempt whose puzzle the grid holds.
@@ -48,6 +52,7 @@ private:
     PuzzleGrid *grid = nullptr;
     GenParams params;
     int workerCount = 0;
+    AttemptSearch::HelperStarter helperStarter;
     quint64 attempts = 0;
     quint64 result = 0;
 };

@@ -150,7 +150,7 @@ int main(int argc, char **argv)
     QGuiApplication app(argc, argv);
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("images"));
     bool ok = true;
-    ok &= render(out.filePath("star.png"), 64, drawEmblem);
+    ok &= render(out.filePath("star.png"), 256, drawEmblem);  // the window icon: sharp on a 2x task bar
     ok &= render(out.filePath("varritqt.png"), 256, drawEmblem);
     ok &= render(out.filePath("play.png"), 64, drawPlay);
     ok &= render(out.filePath("print.png"), 64, drawPrint);
