@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 QLineEdit *MainWindow::createSettingsEdit(const QString &name, const QString &mask, const QString &text)
@@ -16,7 +17,6 @@ QLineEdit *MainWindow::createSettingsEdit(const QString &name, const QString &ma
     edit->setObjectName(name);
     edit->setInputMask(mask);
     edit->setText(text);
-    connect(edit, &QLineEdit::returnPressed, this, &MainWindow::generate);  // type a size, press Enter
     return edit;
 }
 
@@ -62,6 +62,10 @@ void MainWindow::createCentralArea()
     advice->setAlignment(Qt::AlignHCenter);
     panelLayout->addWidget(advice, 0);
     settingsGroup->setLayout(panelLayout);
+    // People type a size and press Enter. A shortcut, since a field whose
+    // mask still shows blanks never reports Enter itself.
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter})
+        new QShortcut(QKeySequence(key), settingsGroup, this, &MainWindow::generate, Qt::WidgetWithChildrenShortcut);
 
     mainLayout->addWidget(settingsGroup, 0);
 

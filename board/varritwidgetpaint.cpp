@@ -182,17 +182,27 @@ void varritWidget::drawPage(QPainter &painter)
         painter.drawLines(lines.data(), int(lines.size()));
     }
 
-    lines.clear();
-    for (int i = 0; i < rows; ++i)
-        for (const qreal y : {board.top() + i * pitch, board.top() + i * pitch + side})
-            lines.emplace_back(board.left(), y, board.right(), y);
-    for (int j = 0; j < columns; ++j)
-        for (const qreal x : {board.left() + j * pitch, board.left() + j * pitch + side})
-            lines.emplace_back(x, board.top(), x, board.bottom());
-    QPen grey(QColor(128, 128, 128), 1, Qt::CustomDashLine, Qt::SquareCap);
-    grey.setDashPattern({side, qreal(gap)});
-    painter.setPen(grey);
-    painter.drawLines(lines.data(), int(lines.size()));
+    // Two lines for each row and column of squares pay off from three of each.
+    painter.setPen(QColor(128, 128, 128));
+    if (rows < 3 || columns < 3) {
+        std::vector<QRect> squares;
+        for (int i = 0; i < rows; ++i)
+            for (int j = 0; j < columns; ++j)
+                squares.push_back(cellSquare(i, j));
+        painter.drawRects(squares.data(), int(squares.size()));
+    } else {
+        lines.clear();
+        for (int i = 0; i < rows; ++i)
+            for (const qreal y : {board.top() + i * pitch, board.top() + i * pitch + side})
+                lines.emplace_back(board.left(), y, board.right(), y);
+        for (int j = 0; j < columns; ++j)
+            for (const qreal x : {board.left() + j * pitch, board.left() + j * pitch + side})
+                lines.emplace_back(x, board.top(), x, board.bottom());
+        QPen grey(QColor(128, 128, 128), 1, Qt::CustomDashLine, Qt::SquareCap);
+        grey.setDashPattern({side, qreal(gap)});
+        painter.setPen(grey);
+        painter.drawLines(lines.data(), int(lines.size()));
+    }
 
     painter.setPen(QColor(0, 0, 0));
     painter.drawRects(clueOutlines.data(), int(clueOutlines.size()));

@@ -51,6 +51,17 @@ inline std::shared_ptr<std::atomic<bool>> watchdog(int ms, const char *why)
     return armed;
 }
 
+// Runs the event loop until a timer armed now for `ms` has fired. Timers fire
+// in the order they fall due, so every one due sooner has fired by then,
+// however slow the machine.
+inline void passTimers(int ms)
+{
+    bool fired = false;
+    QTimer::singleShot(ms, Qt::PreciseTimer, [&fired] { fired = true; });
+    if (!QTest::qWaitFor([&fired] { return fired; }, ms + 30000))
+        qFatal("a %d ms timer never fired", ms);
+}
+
 // Generates from seeds counted up from `seed` and waits for the puzzle.
 inline bool generateFixed(varritWidget &board, quint32 rows, quint32 columns, quint32 seeds, quint32 seed,
                           quint32 minFieldSize = 1, quint32 maxFieldSize = 999999)

@@ -171,17 +171,20 @@ private slots:
     {
         board->adjustBoardSize();  // no puzzle yet
         QCOMPARE(board->size(), QSize(100, 100));
-        QVERIFY(generateFixed(*board, 3, 4, 3, 14));  // at once: clues at (0,0) and (2,3)
-        QTest::qWait(400);                            // past the first tick: a timer left running would show the dialog
-        QVERIFY(!dialog->isVisible());
+        EventCounter shows(dialog, QEvent::Show);
+        board->setSeedSource([] { return 14u; });
+        board->generate(3, 4, 3, 1, 100);  // clues at (0,0) and (2,3)
+        QVERIFY2(board->worker().waitForRun(QDeadlineTimer(30000)), "the run never ended");
+        QCoreApplication::sendPostedEvents();  // its end, before the dialog's first tick could come
+        passTimers(300);                       // a timer left running would have shown the dialog by now
+        QVERIFY(!board->isGenerating() && shows.count == 0);
         press(*board, 2, 3);
         board->generate(8, 8, 15, 5, 4);  // no puzzle can meet these
         QCOMPARE(board->selectedCell(), QPoint(0, 0));
-        QTest::qWait(20);
         board->generate(7, 12, 15, 50, 40);  // the stopped run's finished() arrives during this one
-        QTest::qWait(150);
+        passTimers(100);
         press(*board, 1, 1);  // ignored: the puzzle is about to be replaced
-        QVERIFY(board->isGenerating() && board->puzzle().cells()[1][1].fieldId == 0);
+        QVERIFY(board->isGenerating() && board->puzzle().cells()[1][1].fieldId == 0 && shows.count == 0);
         QCOMPARE(board->size(), QSize(122, 94));
         QTRY_VERIFY(dialog->isVisible() && dialog->isModal());  // nor did it stop the timer
         EventCounter hides(dialog, QEvent::Hide);
@@ -190,9 +193,11 @@ private slots:
         QTRY_VERIFY(values.size() >= 6);
         QCOMPARE(values.mid(0, 6), (QList<int>{98, 99, 100, 0, 1, 2}));  // a step a tick, round through 0
         QCOMPARE(hides.count, 0);                                        // nor hidden at the top
-        values.clear();
-        QTest::qWait(1000);
-        QVERIFY2(values.size() > 6, qPrintable(QString::number(values.size())));  // 20 ticks a second, not 2
+        const int ticks = int(values.size());
+        QTRY_VERIFY(values.size() > ticks);  // right after a tick, the next comes before 100 ms are up
+        const int before = int(values.size());
+        passTimers(100);
+        QVERIFY(values.size() > before);
         QTest::mouseClick(dialog->findChild<QPushButton *>(), Qt::LeftButton);
         QTRY_VERIFY(!board->isGenerating() && !dialog->isVisible());
         QCOMPARE(board->size(), QSize(10 + 12 * 28, 10 + 7 * 28));  // the last attempt
@@ -212,6 +217,27 @@ private slots:
             release = true;
             QTRY_VERIFY(!board->isGenerating() && !dialog->isVisible());  // hidden by the end of the run
         }
+    }
+
+    void threadThatCannotStart()
+    {
+        // No thread to be had: the run ends at once, the puzzle shown stays, presses work, and so does the next run.
+        ModalWatcher watcher;
+        QVERIFY(generateFixed(*board, 3, 4, 3, 14));
+        board->generate(8, 8, 15, 5, 4);  // runs until stopped
+        EventCounter shows(dialog, QEvent::Show);
+        board->worker().setStackSize(1);  // below any thread's minimum: start() fails
+        QTest::ignoreMessage(QtCriticalMsg, QRegularExpression("QThread::start"));
+        board->generate(6, 6, 15, 1, 100);  // stops the running one, then cannot start
+        passTimers(300);                    // the stopped run's report arrives; the first tick would be due
+        QVERIFY(!board->isGenerating() && shows.count == 0 && board->size() == QSize(122, 94));
+        press(*board, 1, 1);
+        QCOMPARE(board->puzzle().cells()[1][1].fieldId, 1);
+        board->worker().setStackSize(0);
+        QVERIFY(generateFixed(*board, 6, 6, 15, 3));
+        QCOMPARE(board->size(), QSize(178, 178));
+        QCOMPARE(watcher.seen,
+                 QStringList("varritQt|No new puzzle: the system could not start a thread to generate it."));
     }
 
     void destroyedRightAfterStartReturns()

@@ -4,7 +4,11 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QProcess>
+#include <QProgressDialog>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QToolBar>
@@ -53,38 +57,53 @@ private slots:
 
     void settingsAsDisplayed_data()
     {
-        // Field|typed ('<' Left, '#' Backspace)|shown|-1: refused, 0: not generated, or the fields from seed 99
+        // Field|typed ('<' Left, '#' Backspace)|shown|what Enter there does: refused, the fields from seed 99, or
+        // a run that no puzzle ends; nothing where the display is the point
         QTest::addColumn<QString>("row");
-        QTest::newRow("empty rows") << "rowsEdit||| -1";
-        QTest::newRow("blank between digits") << "columnsEdit|135<#|1 5| -1";
-        QTest::newRow("leading zeros") << "seedsEdit|007|007| 8";  // 7 seeds
-        QTest::newRow("three digits at most") << "minFieldSizeEdit|-a1234|123| 0";
-        QTest::newRow("max takes four") << "maxFieldSizeEdit|12345|1234| 0";
+        QTest::newRow("empty rows") << "rowsEdit|||refused";
+        QTest::newRow("blank in rows") << "rowsEdit|135<#|1 5|refused";  // read as 0, not 15
+        QTest::newRow("blank in columns") << "columnsEdit|135<#|1 5|refused";
+        QTest::newRow("blank in seeds") << "seedsEdit|135<#|1 5|1";        // no seeds: one field
+        QTest::newRow("blank in min") << "minFieldSizeEdit|135<#|1 5|15";  // fits, where 15 would not
+        QTest::newRow("blank in max") << "maxFieldSizeEdit|135<#|1 5|endless";
+        QTest::newRow("leading zeros") << "seedsEdit|007|007|8";  // 7 seeds
+        QTest::newRow("three digits at most") << "minFieldSizeEdit|-a1234|123|";
+        QTest::newRow("max takes four") << "maxFieldSizeEdit|12345|1234|";
     }
 
     void settingsAsDisplayed()
     {
         QFETCH(QString, row);
         const QStringList r = row.split('|');
-        const int fields = r[3].trimmed().toInt();
         QVERIFY(waitForPuzzle());
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        edit("minFieldSizeEdit")->setText("1");  // the one seed's puzzle always fits
+        board()->setSeedSource([] { return 99u; });
         QLineEdit *e = edit(qPrintable(r[0]));
+        e->setFocus();
         e->clear();
         for (QChar c : r[1])
             QTest::keyClick(e, c == '<' ? Qt::Key_Left : c == '#' ? Qt::Key_Backspace : Qt::Key(c.toUpper().unicode()));
         QCOMPARE(e->displayText().trimmed(), r[2]);
-        if (fields == 0)  // the display is the point
+        if (r[3].isEmpty())
             return;
+        if (r[3] == "endless") {
+            QTest::keyClick(e, Qt::Key_Return);  // people type a size and press Enter
+            QTRY_VERIFY(progress());             // no puzzle has fields of at most 0 cells
+            QTest::mouseClick(progress()->findChild<QPushButton *>(), Qt::LeftButton);
+            QTRY_VERIFY(!board()->isGenerating());
+            return;
+        }
         ModalWatcher watcher;
-        edit("minFieldSizeEdit")->setText("1");
-        board()->setSeedSource([] { return 99u; });
-        action("&Generate")->trigger();
+        QTest::keyClick(e, Qt::Key_Return);
         QVERIFY(waitForPuzzle());
-        QCOMPARE(watcher.seen, QStringList(fields < 0, "varritQt|That would be very easy, don't you think? :-)"));
-        QVERIFY(fields < 0 || int(board()->puzzle().fields().size()) == fields);
+        QCOMPARE(watcher.seen,
+                 QStringList(r[3] == "refused", "varritQt|That would be very easy, don't you think? :-)"));
+        QVERIFY(r[3] == "refused" || int(board()->puzzle().fields().size()) == r[3].toInt());
     }
 
-    void zoomKeepsThePuzzle()
+    void zoomKeepsThePuzzleAndThePlace()
     {
         QVERIFY(waitForPuzzle());
         for (int k = 0; k < 12; ++k)  // eleven steps reach 2, the twelfth does nothing
@@ -97,6 +116,28 @@ private slots:
         action("&Generate")->trigger();
         QVERIFY(waitForPuzzle());
         QCOMPARE(board()->size(), QSize(670, 208));
+
+        // The cell at the centre of the view stays there, scrolled anywhere, zoomed in and back out.
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()) && generateFixed(*board(), 60, 80, 15, 5));
+        auto *area = window->findChild<QScrollArea *>();
+        const auto centre = [area, this] {
+            const QPointF at = QRectF(area->viewport()->rect()).center() - board()->pos();
+            return (at - QPointF(5, 5)) / (board()->getCellSize() + 4);  // in cells
+        };
+        for (const QPointF &scrolled : {QPointF(0.5, 0.5), QPointF(0.2, 0.7), QPointF(0, 0)}) {
+            board()->setCellSize(24);
+            area->horizontalScrollBar()->setValue(qRound(area->horizontalScrollBar()->maximum() * scrolled.x()));
+            area->verticalScrollBar()->setValue(qRound(area->verticalScrollBar()->maximum() * scrolled.y()));
+            const QPointF before = centre();
+            for (const char *step : {"&Plus", "&Minus"}) {
+                for (int k = 0; k < 8; ++k)
+                    action(step)->trigger();
+                const QPointF moved = centre() - before;
+                QVERIFY2(qAbs(moved.x()) <= 1 && qAbs(moved.y()) <= 1,
+                         qPrintable(QString("after %1: %2, %3 cells").arg(step).arg(moved.x()).arg(moved.y())));
+            }
+        }
     }
 
     void printsTheBoardAsShown_data()
@@ -104,25 +145,64 @@ private slots:
         QTest::addColumn<QSize>("size");  // columns x rows
         QTest::newRow("at its size on screen") << QSize(10, 10);
         QTest::newRow("taller than the page") << QSize(20, 200);
+        QTest::newRow("wider than the page") << QSize(200, 20);
+        QTest::newRow("one long row") << QSize(999, 1);
     }
 
     void printsTheBoardAsShown()
     {
         QFETCH(QSize, size);
         const int rows = size.height(), columns = size.width();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         QVERIFY(generateFixed(*board(), quint32(rows), quint32(columns), 15, 5));
         press(*board(), rows - 1, columns - 1);
         const QImage screen = board()->grab().toImage();
         const QString pdf = dir.filePath("board");  // used as named: no suffix added
+        QString during;                             // while it prints, the window says so
+        QTimer::singleShot(0, this, [&during, this] {
+            during = window->statusBar()->currentMessage() + QString::number(QApplication::overrideCursor()->shape());
+        });
+        EventCounter paints(window->centralWidget(), QEvent::Paint);
         QVERIFY(window->printToFile(pdf));
+        QCOMPARE(during, QString("Printing to \"%1\"...%2").arg(pdf).arg(Qt::WaitCursor));
+        QVERIFY(!QApplication::overrideCursor() && paints.count > 0);  // drawn where the file dialog was
+        QCOMPARE(window->statusBar()->currentMessage(), QString("Printed to \"%1\"").arg(pdf));
         QCOMPARE(board()->grab().toImage(), screen);  // cell size, marks, selection untouched
         QVERIFY(run("pdfinfo", {pdf}).contains(QRegularExpression("Pages:\\s+1\\n")));
-        run("pdftoppm", {"-r", QString::number(board()->logicalDpiX()), "-png", "-singlefile", pdf, pdf});
-        const QImage page = QImage(pdf + ".png").convertToFormat(QImage::Format_RGB32);
+
+        // The same board drawn a cell at a time, as on screen, onto the same page.
+        const QString cells = dir.filePath("cells.pdf");
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(cells);
+        QPainter painter(&printer);
+        const qreal scale = std::min({printer.resolution() / qreal(board()->logicalDpiX()),
+                                      printer.pageRect(QPrinter::DevicePixel).width() / board()->width(),
+                                      printer.pageRect(QPrinter::DevicePixel).height() / board()->height()});
+        painter.scale(scale, scale);
+        board()->drawBoard(painter);
+        painter.end();
+        const QImage page = render(pdf), expected = render(cells);
+        int differing = 0;  // beyond anti-aliasing
+        for (int k = 0; k < page.width() * page.height(); ++k) {
+            const QRgb a = page.pixel(k % page.width(), k / page.width()),
+                       b = expected.pixel(k % page.width(), k / page.width());
+            differing +=
+                qMax(qAbs(qRed(a) - qRed(b)), qMax(qAbs(qGreen(a) - qGreen(b)), qAbs(qBlue(a) - qBlue(b)))) > 128;
+        }
+        QVERIFY2(differing <= 2 && QFileInfo(pdf).size() < QFileInfo(cells).size(),
+                 qPrintable(QString::number(differing)));
+
+        // The whole board, in its shape, at its size on screen unless the page is too small for it.
         const QRect shown = ink(screen), printed = ink(page);
-        const qreal scale = qreal(printed.height()) / shown.height();
-        QVERIFY2(qAbs(printed.width() - shown.width() * scale) < 3, qPrintable(QString::number(scale)));  // its shape
-        QVERIFY(rows > 10 ? scale < 0.5 : qAbs(scale - 1) < 0.01);  // shrunk only to fit the page
+        const bool wide = shown.width() > shown.height();
+        const qreal ratio = wide ? qreal(printed.width()) / shown.width() : qreal(printed.height()) / shown.height();
+        const qreal dots = 150.0 / board()->logicalDpiX();
+        QVERIFY2(qAbs((wide ? printed.height() - shown.height() * ratio : printed.width() - shown.width() * ratio)) < 3
+                     && printed.right() < page.width() - 1 && printed.bottom() < page.height() - 1,
+                 qPrintable(QString::number(ratio)));
+        QVERIFY(rows * columns > 100 ? ratio < 0.5 * dots : qAbs(ratio - dots) < 0.02);
     }
 
     void failedOrCancelledPrints()
@@ -156,6 +236,18 @@ private:
                      ? QRect(k % image.width(), k / image.width(), 1, 1)
                      : QRect();
         return r;
+    }
+    static QImage render(const QString &pdf)  // the page at 150 dpi
+    {
+        run("pdftoppm", {"-r", "150", "-png", "-singlefile", pdf, pdf});
+        return QImage(pdf + ".png").convertToFormat(QImage::Format_RGB32);
+    }
+    QProgressDialog *progress()
+    {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *dialog = qobject_cast<QProgressDialog *>(w); dialog && dialog->isVisible())
+                return dialog;
+        return nullptr;
     }
     static QString run(const QString &program, const QStringList &arguments)
     {
