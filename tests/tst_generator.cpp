@@ -1,5 +1,6 @@
 #include "genthread.h"
 #include "puzzlegrid.h"
+#include "shapes.h"
 
 #include <QtTest>
 
@@ -75,40 +76,31 @@ private slots:
         // Every shape and crowding: the fields cover the grid without overlap, in id order, each with one clue
         // inside it that shows its area in its colour; every other cell is blank.
         for (quint32 n = 0; n < 300; ++n) {
-            QRandomGenerator random(n);
-            const quint32 k = 1 + random.bounded(40u), shape = n % 5;  // square, wide, tall, one row, one column
-            const quint32 rows = shape == 3   ? 1
-                                 : shape == 2 ? 4 * k
-                                              : k,
-                          columns = shape == 4   ? 1
-                                    : shape == 1 ? 4 * k
-                                                 : k;
-            const quint32 seeds = random.bounded(rows * columns + 2);
-            const QString at = QString("seed %1: %2 x %3, %4 seeds").arg(n).arg(rows).arg(columns).arg(seeds);
+            const auto [rows, columns, seeds, at] = shape(n);
             PuzzleGrid g;
             g.generate(rows, columns, seeds, n);
-            QVERIFY2(g.rowCount() == rows && g.columnCount() == columns && !g.fields().empty(), qPrintable(at));
+            QVERIFY2(g.rowCount() == rows && g.columnCount() == columns && !g.fields().empty(), at);
             std::vector<quint32> owner(rows * columns, 0);
             quint32 clues = 0;
             for (const Field &f : g.fields()) {
-                QVERIFY2(&f == &g.fields()[f.id - 1] && f.bottom < rows && f.right < columns, qPrintable(at));
+                QVERIFY2(&f == &g.fields()[f.id - 1] && f.bottom < rows && f.right < columns, at);
                 for (quint32 i = f.top; i <= f.bottom; ++i)
                     for (quint32 j = f.left; j <= f.right; ++j)
-                        QVERIFY2(!std::exchange(owner[i * columns + j], f.id), qPrintable(at + ": fields overlap"));
+                        QVERIFY2(!std::exchange(owner[i * columns + j], f.id), at + ": fields overlap");
                 const Cell &clue = g.cells()[f.clueRow][f.clueColumn];
                 QVERIFY2(owner[f.clueRow * columns + f.clueColumn] == f.id && clue.isClue
                              && clue.fieldId == qint32(f.id) && clue.colour == f.colour && f.colour != blankColour
                              && clue.area == f.width() * f.height(),
-                         qPrintable(at + ": field " + QString::number(f.id)));
+                         at + ": field " + QByteArray::number(f.id));
             }
             for (quint32 c = 0; c < rows * columns; ++c) {
                 const Cell &cell = g.cells()[c / columns][c % columns];
                 clues += cell.isClue;
                 QVERIFY2(owner[c]
                              && (cell.isClue || (cell.fieldId == 0 && cell.colour == blankColour && cell.area == 0)),
-                         qPrintable(at));
+                         at);
             }
-            QVERIFY2(clues == g.fields().size(), qPrintable(at));
+            QVERIFY2(clues == g.fields().size(), at);
         }
     }
 

@@ -195,7 +195,7 @@ private slots:
                  qPrintable(QString::number(differing)));
 
         // The whole board, in its shape, at its size on screen unless the page is too small for it.
-        const QRect shown = ink(screen), printed = ink(page);
+        const QRect shown = inkIn(screen, screen.rect(), Qt::white), printed = inkIn(page, page.rect(), Qt::white);
         const bool wide = shown.width() > shown.height();
         const qreal ratio = wide ? qreal(printed.width()) / shown.width() : qreal(printed.height()) / shown.height();
         const qreal dots = 150.0 / board()->logicalDpiX();
@@ -227,15 +227,6 @@ private:
     bool waitForPuzzle()
     {
         return QTest::qWaitFor([this] { return !board()->isGenerating(); }, 20000);
-    }
-    static QRect ink(const QImage &image)
-    {
-        QRect r;
-        for (int k = 0; k < image.width() * image.height(); ++k)
-            r |= qGray(image.pixel(k % image.width(), k / image.width())) < 250
-                     ? QRect(k % image.width(), k / image.width(), 1, 1)
-                     : QRect();
-        return r;
     }
     static QImage render(const QString &pdf)  // the page at 150 dpi
     {
