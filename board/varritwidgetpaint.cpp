@@ -68,6 +68,10 @@ struct varritWidget::CellBatch
 void varritWidget::drawCells(QPainter &painter, int firstRow, int lastRow, int firstColumn, int lastColumn)
 {
     CellBatch batch;
+    const std::size_t cells =
+        std::size_t(std::max(0, lastRow - firstRow + 1)) * std::size_t(std::max(0, lastColumn - firstColumn + 1));
+    batch.blanks.reserve(cells);
+    batch.outlines[0].reserve(cells);
     for (int i = firstRow; i <= lastRow; ++i)
         for (int j = firstColumn; j <= lastColumn; ++j)
             drawCell(batch, i, j);
