@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <thread>
 
@@ -51,13 +52,17 @@ inline std::shared_ptr<std::atomic<bool>> watchdog(int ms, const char *why)
     return armed;
 }
 
-// Runs the event loop until a timer armed now for `ms` has fired. Timers fire
-// in the order they fall due, so every one due sooner has fired by then,
-// however slow the machine.
-inline void passTimers(int ms)
+// Runs the event loop until a timer armed now for `ms` has fired, and runs
+// `then` in it. Timers fire in the order they fall due, so every one due
+// sooner has fired by then, and none due later, however slow the machine.
+inline void passTimers(int ms, const std::function<void()> &then = {})
 {
     bool fired = false;
-    QTimer::singleShot(ms, Qt::PreciseTimer, [&fired] { fired = true; });
+    QTimer::singleShot(ms, Qt::PreciseTimer, [&fired, &then] {
+        if (then)
+            then();
+        fired = true;
+    });
     if (!QTest::qWaitFor([&fired] { return fired; }, ms + 30000))
         qFatal("a %d ms timer never fired", ms);
 }
