@@ -165,9 +165,11 @@ private slots:
             press(*board(), int(f.top + k / f.width()), int(f.left + k % f.width()));
         const QImage screen = board()->grab().toImage();
         const QString pdf = dir.filePath("board");  // used as named: no suffix added
+        QCoreApplication::processEvents();          // nothing left to paint but what printing asks for
         QString during;                             // while it prints, the window says so
         QTimer::singleShot(0, this, [&during, this] {
-            during = window->statusBar()->currentMessage() + QString::number(QApplication::overrideCursor()->shape());
+            const QCursor *cursor = QApplication::overrideCursor();
+            during = window->statusBar()->currentMessage() + QString::number(cursor ? cursor->shape() : -1);
         });
         EventCounter paints(window->centralWidget(), QEvent::Paint);
         QVERIFY(window->printToFile(pdf));
