@@ -128,7 +128,7 @@ varritWidget::Number varritWidget::clueNumber(int row, int column) const
 // By pen and font, so that each changes as seldom as it can.
 void varritWidget::drawNumbers(QPainter &painter, std::vector<Number> &numbers)
 {
-    const auto key = [](const Number &n) { return std::make_tuple(n.pen, n.bold, QString::number(n.area).size()); };
+    const auto key = [](const Number &n) { return std::make_tuple(n.pen, n.bold, n.area); };  // digit counts together
     std::sort(numbers.begin(), numbers.end(), [&key](const Number &a, const Number &b) { return key(a) < key(b); });
     for (std::size_t k = 0; k < numbers.size(); ++k) {
         if (k == 0 || numbers[k].pen != numbers[k - 1].pen)
