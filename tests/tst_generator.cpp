@@ -22,12 +22,13 @@ static quint64 fingerprint(const PuzzleGrid &g)
     return h;
 }
 
-// One run of the worker on 10 x 10 cells, 15 seeds; false if it hangs.
-static bool runThread(GenThread &t, PuzzleGrid &g, int w, std::function<quint32()> s, quint32 lo = 2, quint32 hi = 10)
+// One run of the worker on side x side cells, 15 seeds; false if it hangs.
+static bool runThread(GenThread &t, PuzzleGrid &g, int w, std::function<quint32()> s, quint32 lo = 2, quint32 hi = 10,
+                      quint32 side = 10)
 {
     g.setSeedSource(std::move(s));
     t.setWorkerCount(w);
-    t.setParams(&g, 10, 10, 15, lo, hi);
+    t.setParams(&g, side, side, 15, lo, hi);
     t.start();
     return t.waitForRun(QDeadlineTimer(30000));
 }
@@ -134,6 +135,8 @@ private slots:
             QCOMPARE(fingerprint(grid), fingerprint(reference));
             GenThread lone;  // attempt 0 fits, and no later one would: the other threads stop all the same
             QVERIFY(runThread(lone, grid, workers, [&, n = 0]() mutable { return n++ ? first : first + k - 1; }));
+            GenThread all;  // every attempt fits, each long enough for all threads to finish one: the lowest wins
+            QVERIFY(runThread(all, grid, workers, counting(first), 1, 90000, 300) && all.resultAttempt() == 0);
         }
         // A stop raised before the run: each thread completes the attempt it began, the highest one shown.
         PuzzleGrid grid, replay;

@@ -220,7 +220,8 @@ private slots:
         ModalWatcher watcher;
         QVERIFY(!window->printToFile(unwritable));
         QVERIFY(!window->printToFile("/dev/full"));  // opens, but takes no data
-        action("&Print to pdf...")->trigger();       // the save dialog, cancelled
+        QVERIFY(window->statusBar()->currentMessage().isEmpty() && !QApplication::overrideCursor());  // no "Printing"
+        action("&Print to pdf...")->trigger();  // the save dialog, cancelled
         const QString failed = "varritQt|The file \"%1\" could not be written.";
         QCOMPARE(watcher.seen, (QStringList{failed.arg(unwritable), failed.arg("/dev/full"), "QFileDialog"}));
     }
