@@ -146,6 +146,7 @@ private slots:
         QTest::newRow("at its size on screen") << QSize(10, 10);
         QTest::newRow("taller than the page") << QSize(20, 200);
         QTest::newRow("wider than the page") << QSize(200, 20);
+        QTest::newRow("two rows, outlined square by square") << QSize(10, 2);
         QTest::newRow("one long row") << QSize(999, 1);
     }
 
@@ -200,7 +201,7 @@ private slots:
             differing +=
                 qMax(qAbs(qRed(a) - qRed(b)), qMax(qAbs(qGreen(a) - qGreen(b)), qAbs(qBlue(a) - qBlue(b)))) > tolerance;
         }
-        QVERIFY2(differing <= 2 && QFileInfo(pdf).size() < QFileInfo(cells).size(),
+        QVERIFY2(differing <= 2 && (rows < 3 || QFileInfo(pdf).size() < QFileInfo(cells).size()),  // else no lines
                  qPrintable(QString::number(differing)));
 
         // The whole board, in its shape, at its size on screen unless the page is too small for it.
