@@ -80,8 +80,6 @@ private slots:
                          || std::min(side - 1 - ink.width() - digits * 0.6, side - 1.0 - ink.height()) <= 3,
                      at);
         }
-        // A font with digits in columns is found, whatever is installed.
-        QVERIFY(QFontInfo(NumberFont::font(18, false)).fixedPitch());
         QCOMPARE(NumberFont(24).pixelSize(1, false), 18);  // the nominal size
         QCOMPARE(NumberFont(42).pixelSize(2, false), 36);
         int dark[2] = {0, 0};  // and bold is bold
