@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "boardgeometry.h"
 #include "varritwidget.h"
 
 #include <QAction>
@@ -114,23 +115,24 @@ void MainWindow::faq()
 
 void MainWindow::plus()
 {
-    zoomTo(board->getCellSize() + 2);
+    zoomTo(BoardGeometry::zoomedIn(board->getCellSize()));
 }
 
 void MainWindow::minus()
 {
-    if (board->getCellSize() > 2)
-        zoomTo(board->getCellSize() - 2);
+    zoomTo(BoardGeometry::zoomedOut(board->getCellSize()));
 }
 
 // Keeps the point of the board at the centre of the view where it is, as far
 // as the scroll range allows, so that the player does not lose their place.
 void MainWindow::zoomTo(unsigned cellSize)
 {
+    if (cellSize == board->getCellSize())
+        return;
     const QPointF centre = QRectF(scrollArea->viewport()->rect()).center();
-    const QPointF anchor = board->cellCoordinates(centre - board->pos());
+    const QPointF anchor = board->boardGeometry().cellCoordinates(centre - board->pos());
     board->setCellSize(cellSize);
-    const QPointF scrolled = board->boardPoint(anchor) - centre;
+    const QPointF scrolled = board->boardGeometry().boardPoint(anchor) - centre;
     scrollArea->horizontalScrollBar()->setValue(qRound(scrolled.x()));
     scrollArea->verticalScrollBar()->setValue(qRound(scrolled.y()));
 }

@@ -56,7 +56,7 @@ bool MainWindow::writePdf(const QString &fileName)
     const qreal screenScale = qreal(printer.resolution()) / board->logicalDpiX();
     const qreal scale = std::min({screenScale, page.width() / board->width(), page.height() / board->height()});
     painter.scale(scale, scale);
-    board->drawBoard(painter, true);
+    board->drawPage(painter);
     // A full disk or a device that takes no data fails only while writing.
     return painter.end() && QFileInfo(fileName).size() > 0;
 }

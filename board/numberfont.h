@@ -17,7 +17,7 @@ class QRect;
 class NumberFont
 {
 public:
-    explicit NumberFont(int cellSize = 24);
+    explicit NumberFont(int cellSize);
 
     void setCellSize(int cellSize);
 
@@ -55,7 +55,7 @@ private:
     const Metrics &metrics(int pixelSize, bool bold);
     bool placeHinted(int pixelSize, int digits, bool bold, QPointF &origin);
 
-    int size = 24;
+    int size = 0;
     std::array<std::array<Look, 11>, 2> looks;       // [bold][digits]
     std::array<std::map<int, Metrics>, 2> measured;  // [bold][pixel size], kept across zooms
 };

@@ -37,15 +37,15 @@ void varritWidget::generate(quint32 rows, quint32 columns, quint32 seeds, quint3
         showMessage("That would be very easy, don't you think? :-)");
         return;
     }
-    startGen(rows, columns, seeds, minFieldSize, maxFieldSize);
+    startGen({rows, columns, seeds, minFieldSize, maxFieldSize});
 }
 
-void varritWidget::startGen(quint32 rows, quint32 columns, quint32 seeds, quint32 minFieldSize, quint32 maxFieldSize)
+void varritWidget::startGen(const GenParams &params)
 {
     genThread.requestStop();
     genThread.waitForRun();
     buildGrid.setSeedSource(seedSource);
-    genThread.setParams(&buildGrid, rows, columns, seeds, minFieldSize, maxFieldSize);
+    genThread.setParams(&buildGrid, params);
     timer.setInterval(250);
     timer.start();
     genThread.clearStopRequest();
@@ -90,6 +90,15 @@ void varritWidget::genFinished()
 
     progress.hide();
     timer.stop();
+    adjustBoardSize();
+    update();
+}
+
+void varritWidget::setPuzzle(const PuzzleGrid &puzzle)
+{
+    grid = puzzle;
+    selectedRow = 0;
+    selectedColumn = 0;
     adjustBoardSize();
     update();
 }

@@ -1,6 +1,7 @@
 #ifndef VARRITWIDGET_H
 #define VARRITWIDGET_H
 
+#include "boardgeometry.h"
 #include "genthread.h"
 #include "numberfont.h"
 #include "puzzlegrid.h"
@@ -10,10 +11,10 @@
 #include <QWidget>
 
 #include <functional>
-#include <vector>
 
 class QMouseEvent;
 class QPainter;
+class SquareBatch;
 
 // The puzzle board: shows the puzzle, lets the player mark it, and runs
 // generations on a worker thread behind a progress dialog.
@@ -27,22 +28,23 @@ public:
 
     void generate(quint32 rows, quint32 columns, quint32 seeds, quint32 minFieldSize, quint32 maxFieldSize);
 
-    // Draws every cell. On a white page the blank cells need no fill.
-    void drawBoard(QPainter &painter, bool onWhitePage = false);
+    // The board as the screen shows it, and as a white page shows it.
+    void drawBoard(QPainter &painter);
+    void drawPage(QPainter &painter);
     void adjustBoardSize();
     void setCellSize(unsigned size);
     unsigned getCellSize() const;
+    const BoardGeometry &boardGeometry() const { return geometry; }
 
     const PuzzleGrid &puzzle() const { return grid; }
+    // Shows a puzzle made elsewhere, as a generation's end does.
+    void setPuzzle(const PuzzleGrid &puzzle);
     QPoint selectedCell() const { return QPoint(int(selectedColumn), int(selectedRow)); }
     bool isGenerating() const { return pendingRuns > 0; }
     // Where the next generations take their seeds from (a fixed seed replays a puzzle).
     void setSeedSource(std::function<quint32()> source);
     // The worker that generates, for settings such as its thread count.
     GenThread &worker() { return genThread; }
-    // Where a point of the board lies, in cells from the first square's corner, and back.
-    QPointF cellCoordinates(const QPointF &point) const;
-    QPointF boardPoint(const QPointF &cells) const;
 
 protected slots:
     void genFinished();
@@ -54,28 +56,14 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void startGen(quint32 rows, quint32 columns, quint32 seeds, quint32 minFieldSize, quint32 maxFieldSize);
-    struct Number
-    {
-        QRect square;
-        quint32 area;
-        QRgb pen;
-        bool bold;
-    };
-    struct CellBatch;
-    void drawCells(QPainter &painter, int firstRow, int lastRow, int firstColumn, int lastColumn);
-    void drawCell(CellBatch &batch, int row, int column) const;
-    void drawPage(QPainter &painter);
-    void drawNumbers(QPainter &painter, std::vector<Number> &numbers);
-    QRect cellSquare(int row, int column) const;
-    Number clueNumber(int row, int column) const;
-    quint32 rowAt(QMouseEvent *event) const;
-    quint32 columnAt(QMouseEvent *event) const;
+    void startGen(const GenParams &params);
+    void drawSquares(QPainter &painter, const BoardGeometry::Range &cells);
+    void drawGridLines(QPainter &painter);
+    void drawClues(QPainter &painter, const SquareBatch &batch);
+    BoardGeometry::Range allCells() const;
     static void showMessage(const QString &text);
 
-    quint32 cellSize = 24;
-    qint32 gap = 4;
-    qint32 margin = 5;
+    BoardGeometry geometry;
     quint32 selectedRow = 0;
     quint32 selectedColumn = 0;
     GenThread genThread;
@@ -85,7 +73,7 @@ private:
     PuzzleGrid buildGrid;                 // filled by the worker, swapped in when it ends
     int pendingRuns = 0;                  // started runs whose finished() has not arrived yet
     std::function<quint32()> seedSource;  // empty: a fresh seed every attempt
-    NumberFont numberFont;
+    NumberFont numberFont{int(geometry.cellSize)};
 };
 
 #endif  // VARRITWIDGET_H

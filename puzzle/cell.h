@@ -6,8 +6,9 @@
 struct Cell
 {
     qint32 fieldId = 0;  // field whose colour the cell carries, 0 = none
-    qint32 checkId = 0;  // work words of the solution check
-    qint32 checkAux = 0;
+    // Work words of the solution check, which a check of a const grid may write.
+    mutable qint32 checkId = 0;
+    mutable qint32 checkAux = 0;
     Colour colour;
     bool isClue = false;
     quint32 area = 0;  // on a clue cell: the number shown

@@ -8,11 +8,10 @@ GenThread::GenThread()
     : QThread(nullptr)
 { }
 
-void GenThread::setParams(PuzzleGrid *grid, quint32 rows, quint32 columns, quint32 seeds, quint32 minFieldSize,
-                          quint32 maxFieldSize)
+void GenThread::setParams(PuzzleGrid *grid, const GenParams &params)
 {
     this->grid = grid;
-    params = {rows, columns, seeds, minFieldSize, maxFieldSize};
+    this->params = params;
 }
 
 bool GenThread::startRun()

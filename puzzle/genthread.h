@@ -22,8 +22,7 @@ public:
 
     GenThread();
 
-    void setParams(PuzzleGrid *grid, quint32 rows, quint32 columns, quint32 seeds, quint32 minFieldSize,
-                   quint32 maxFieldSize);
+    void setParams(PuzzleGrid *grid, const GenParams &params);
     // start(), telling whether a thread could be had: when not, the run
     // never begins and no finished() comes.
     bool startRun();

@@ -123,6 +123,21 @@ void PuzzleGrid::swapPuzzle(PuzzleGrid &other) noexcept
     m_fields.swap(other.m_fields);
 }
 
+// Whether a cell is blank is told by its colour alone, so a cell painted in
+// the colour of blank counts as blank.
+void PuzzleGrid::toggleMark(quint32 row, quint32 column, quint32 fromRow, quint32 fromColumn)
+{
+    Cell &cell = m_cells[row][column];
+    if (cell.colour == blankColour) {
+        const Cell &from = m_cells[fromRow][fromColumn];
+        cell.colour = from.colour;
+        cell.fieldId = from.fieldId;
+    } else {
+        cell.colour = blankColour;
+        cell.fieldId = 0;
+    }
+}
+
 bool PuzzleGrid::fieldSizesWithin(quint32 minFieldSize, quint32 maxFieldSize) const
 {
     bool within = true;

@@ -40,8 +40,11 @@ public:
     void generate(quint32 rows, quint32 columns, quint32 seeds, quint32 seed);
     bool fieldSizesWithin(quint32 minFieldSize, quint32 maxFieldSize) const;
 
-    bool isSolved();
-    void checkField(quint32 row, quint32 column);
+    // The player's marks: on a cell that is no clue, a blank one takes the
+    // colour and id of the cell `from`, a painted one is cleared.
+    void toggleMark(quint32 row, quint32 column, quint32 fromRow, quint32 fromColumn);
+    bool isSolved() const;
+    void checkField(quint32 row, quint32 column) const;
 
     // The generator's own rand()/srand(): values 0..32767, the same sequence
     // on every platform, and no state shared with other grids.

@@ -1,10 +1,10 @@
 #include "puzzlegrid.h"
 
-bool PuzzleGrid::isSolved()
+bool PuzzleGrid::isSolved() const
 {
     bool anyBlank = false;
-    for (Row &row : m_cells) {
-        for (Cell &cell : row) {
+    for (const Row &row : m_cells) {
+        for (const Cell &cell : row) {
             cell.checkId = cell.fieldId;
             cell.checkAux = 99999;
             anyBlank |= cell.fieldId == 0;
@@ -27,7 +27,7 @@ bool PuzzleGrid::isSolved()
 
 // Finds the rectangle marked with the clue's id around the clue and clears its
 // work words when it is uniform and as large as the clue says.
-void PuzzleGrid::checkField(quint32 row, quint32 column)
+void PuzzleGrid::checkField(quint32 row, quint32 column) const
 {
     const quint32 rows = rowCount();
     const quint32 columns = columnCount();

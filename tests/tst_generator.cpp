@@ -28,7 +28,7 @@ static bool runThread(GenThread &t, PuzzleGrid &g, int w, std::function<quint32(
 {
     g.setSeedSource(std::move(s));
     t.setWorkerCount(w);
-    t.setParams(&g, side, side, 15, lo, hi);
+    t.setParams(&g, {side, side, 15, lo, hi});
     t.start();
     return t.waitForRun(QDeadlineTimer(30000));
 }
