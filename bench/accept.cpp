@@ -2,10 +2,8 @@
 // the time to an accepted puzzle for settings players pick.
 #include "genthread.h"
 #include "puzzlegrid.h"
+#include "timing.h"
 
-#include <QElapsedTimer>
-
-#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -25,17 +23,17 @@ Run timedRun(int workers, const GenParams &p, quint32 firstSeed, unsigned long s
     grid.setSeedSource([&seed] { return seed++; });
     GenThread thread;
     thread.setWorkerCount(workers);
-    thread.setParams(&grid, p.rows, p.columns, p.seeds, p.minFieldSize, p.maxFieldSize);
-    QElapsedTimer timer;
-    timer.start();
-    thread.clearStopRequest();
-    thread.start();
-    if (stopAfterMs) {
-        QThread::msleep(stopAfterMs);
-        thread.requestStop();
-    }
-    thread.waitForRun();
-    return {double(timer.nsecsElapsed()) / 1e9, thread.attemptsMade()};
+    thread.setParams(&grid, p);
+    const double ms = elapsedMs([&] {
+        thread.clearStopRequest();
+        thread.start();
+        if (stopAfterMs) {
+            QThread::msleep(stopAfterMs);
+            thread.requestStop();
+        }
+        thread.waitForRun();
+    });
+    return {ms / 1000.0, thread.attemptsMade()};
 }
 
 }  // namespace
@@ -63,8 +61,7 @@ void benchAccept()
             std::vector<double> times;
             for (quint32 sequence = 0; sequence < 20; ++sequence)
                 times.push_back(timedRun(k == 0 ? 1 : all, p, sequence * 10000019u).seconds * 1000.0);
-            std::sort(times.begin(), times.end());
-            medians[k] = times[times.size() / 2];
+            medians[k] = median(times);
         }
         std::printf("accept   %3u x %-3u %3u seeds, %u..%u: median %8.1f ms on 1, %8.1f ms on %d\n", p.rows, p.columns,
                     p.seeds, p.minFieldSize, p.maxFieldSize, medians[0], medians[1], all);

@@ -1,10 +1,8 @@
 // Prints speed and memory figures for the generator, the search for an
 // accepted puzzle, the solution check, painting and printing. Fixed seeds, medians of several runs.
 #include "puzzlegrid.h"
+#include "timing.h"
 
-#include <QElapsedTimer>
-
-#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -16,12 +14,6 @@ int benchPrint(int argc, char **argv);
 void benchAccept();
 
 namespace {
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 
 long peakKilobytes()
 {
@@ -54,11 +46,11 @@ void benchGenerate()
             PuzzleGrid grid;
             quint32 seed = 1000u * quint32(run);
             grid.setSeedSource([&seed] { return seed++; });
-            QElapsedTimer timer;
-            timer.start();
-            for (quint32 a = 0; a < c.attempts; ++a)
-                grid.generate(c.rows, c.columns, c.seeds);
-            runs.push_back(double(timer.nsecsElapsed()) / 1000.0 / c.attempts);
+            runs.push_back(elapsedMs([&] {
+                               for (quint32 a = 0; a < c.attempts; ++a)
+                                   grid.generate(c.rows, c.columns, c.seeds);
+                           })
+                           * 1000.0 / c.attempts);
         }
         std::printf("generate %4u x %-4u %4u seeds: %12.1f us per attempt\n", c.rows, c.columns, c.seeds, median(runs));
     }
@@ -76,10 +68,7 @@ void benchCheck()
     std::vector<double> runs;
     bool solved = true;
     for (int run = 0; run < 15; ++run) {
-        QElapsedTimer timer;
-        timer.start();
-        solved &= grid.isSolved();
-        runs.push_back(double(timer.nsecsElapsed()) / 1e6);
+        runs.push_back(elapsedMs([&] { solved &= grid.isSolved(); }));
     }
     std::printf("check    999 x 999 solved puzzle: %8.2f ms per isSolved()%s\n", median(runs),
                 solved ? "" : "  (NOT SOLVED?)");

@@ -1,25 +1,14 @@
 // Painting figures: a screenful of a 999 x 999 board, as a scroll paints it,
 // and every cell through drawBoard(), as the printer does.
+#include "timing.h"
 #include "varritwidget.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QImage>
 #include <QPainter>
 
-#include <algorithm>
 #include <cstdio>
 #include <vector>
-
-namespace {
-
-double medianOf(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-}  // namespace
 
 int benchPaint(int argc, char **argv)
 {
@@ -35,13 +24,9 @@ int benchPaint(int argc, char **argv)
     QImage viewport(1200, 800, QImage::Format_RGB32);
     const QRect area(board.width() / 2, board.height() / 2, 1200, 800);
     std::vector<double> runs;
-    for (int run = 0; run < 15; ++run) {
-        QElapsedTimer timer;
-        timer.start();
-        board.render(&viewport, QPoint(), QRegion(area));
-        runs.push_back(double(timer.nsecsElapsed()) / 1e6);
-    }
-    std::printf("paint    1200 x 800 view of a 999 x 999 board: %8.2f ms\n", medianOf(runs));
+    for (int run = 0; run < 15; ++run)
+        runs.push_back(elapsedMs([&] { board.render(&viewport, QPoint(), QRegion(area)); }));
+    std::printf("paint    1200 x 800 view of a 999 x 999 board: %8.2f ms\n", median(runs));
 
     // Every cell, shrunk onto a page-sized image (the full size would take gigabytes).
     QImage page(4000, 4000, QImage::Format_RGB32);
@@ -50,11 +35,8 @@ int benchPaint(int argc, char **argv)
         page.fill(Qt::white);
         QPainter painter(&page);
         painter.scale(4000.0 / board.width(), 4000.0 / board.height());
-        QElapsedTimer timer;
-        timer.start();
-        board.drawBoard(painter);
-        runs.push_back(double(timer.nsecsElapsed()) / 1e6);
+        runs.push_back(elapsedMs([&] { board.drawBoard(painter); }));
     }
-    std::printf("paint    whole 999 x 999 board (drawBoard):   %8.0f ms\n", medianOf(runs));
+    std::printf("paint    whole 999 x 999 board (drawBoard):   %8.0f ms\n", median(runs));
     return 0;
 }
