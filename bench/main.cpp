@@ -1,5 +1,7 @@
 // Prints speed and memory figures for the generator, the search for an
 // accepted puzzle, the solution check, painting and printing. Fixed seeds, medians of several runs.
+#include "genthread.h"
+#include "partition.h"
 #include "puzzlegrid.h"
 #include "timing.h"
 
@@ -7,7 +9,11 @@
 #include <cstring>
 #include <vector>
 
+#include <functional>
+
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 int benchPaint(int argc, char **argv);
 int benchPrint(int argc, char **argv);
@@ -22,17 +28,50 @@ long peakKilobytes()
     return usage.ru_maxrss;
 }
 
-void benchMemory()
+// The peak memory `work` adds, in MB, taken in a child process of its own so
+// that no earlier peak hides it.
+double peakMegabytes(const std::function<void()> &work)
 {
-    const long before = peakKilobytes();
-    PuzzleGrid grid;
-    grid.setSeedSource([] { return 1u; });
-    grid.generate(999, 999, 999);
-    const long after = peakKilobytes();
-    std::printf("memory   999 x 999 puzzle: peak %.1f MB above start (%zu fields, %.1f MB of cells)\n",
-                (after - before) / 1024.0, grid.fields().size(), 999.0 * 999.0 * sizeof(Cell) / (1024.0 * 1024.0));
+    int fds[2];
+    if (pipe(fds) != 0)
+        return -1;
+    const pid_t child = fork();
+    if (child == 0) {
+        const long before = peakKilobytes();
+        work();
+        const long added = peakKilobytes() - before;
+        _exit(write(fds[1], &added, sizeof added) == sizeof added ? 0 : 1);
+    }
+    long added = -1024;
+    if (child < 0 || read(fds[0], &added, sizeof added) != sizeof added)
+        added = -1024;
+    waitpid(child, nullptr, 0);
+    close(fds[0]);
+    close(fds[1]);
+    return double(added) / 1024.0;
 }
 
+void benchMemory()
+{
+    const double puzzle = peakMegabytes([] { PuzzleGrid().generate(999, 999, 999, 1); });
+    std::printf("memory   999 x 999 puzzle: peak %.1f MB above start (%.1f MB of cells)\n", puzzle,
+                999.0 * 999.0 * sizeof(Cell) / (1024.0 * 1024.0));
+    GenThread thread;
+    const int workers = thread.workersFor(999, 999);
+    const double search = peakMegabytes([&thread] {
+        PuzzleGrid grid;
+        thread.setParams(&grid, {999, 999, 999, 2, 1});  // no fit: it runs until stopped
+        thread.clearStopRequest();
+        thread.start();
+        QThread::msleep(500);
+        thread.requestStop();
+        thread.waitForRun();
+    });
+    std::printf("memory   999 x 999 search on %d threads: peak %.1f MB above start\n", workers, search);
+}
+
+// Attempts as the search makes them: one partition, reused, and its
+// acceptance test; and the one write of the puzzle kept.
 void benchGenerate()
 {
     struct Case
@@ -42,18 +81,27 @@ void benchGenerate()
     const Case cases[] = {{10, 10, 15, 20000}, {100, 100, 100, 200}, {999, 999, 15, 5}, {999, 999, 999, 5}};
     for (const Case &c : cases) {
         std::vector<double> runs;
-        for (int run = 0; run < 5; ++run) {
-            PuzzleGrid grid;
-            quint32 seed = 1000u * quint32(run);
-            grid.setSeedSource([&seed] { return seed++; });
+        for (quint32 run = 0; run < 5; ++run) {
+            Partition attempt;
+            bool fits = false;
             runs.push_back(elapsedMs([&] {
-                               for (quint32 a = 0; a < c.attempts; ++a)
-                                   grid.generate(c.rows, c.columns, c.seeds);
+                               for (quint32 a = 0; a < c.attempts; ++a) {
+                                   attempt.generate(c.rows, c.columns, c.seeds, 1000u * run + a);
+                                   fits ^= attempt.fieldSizesWithin(2, 9999);
+                               }
                            })
                            * 1000.0 / c.attempts);
         }
         std::printf("generate %4u x %-4u %4u seeds: %12.1f us per attempt\n", c.rows, c.columns, c.seeds, median(runs));
     }
+    Partition kept;
+    kept.generate(999, 999, 999, 1);
+    std::vector<double> runs;
+    for (int run = 0; run < 5; ++run) {
+        PuzzleGrid grid;
+        runs.push_back(elapsedMs([&] { kept.writeTo(grid); }));
+    }
+    std::printf("generate 999 x 999  999 seeds, the puzzle kept written out: %8.1f ms\n", median(runs));
 }
 
 void benchCheck()

@@ -25,12 +25,10 @@ AttemptSearch::AttemptSearch(PuzzleGrid &grid, const GenParams &params, const st
 
 void AttemptSearch::run(int workerCount, const HelperStarter &startHelper)
 {
-    // The helpers' grids go with the workers when the run ends.
+    // The partitions go with the workers when the run ends.
     std::vector<std::unique_ptr<Worker>> workers(std::size_t(std::max(1, workerCount)));
-    for (std::size_t i = 0; i < workers.size(); ++i) {
-        workers[i] = std::make_unique<Worker>();
-        workers[i]->grid = i == 0 ? &grid : &workers[i]->ownGrid;  // the first works in place: one grid less
-    }
+    for (auto &w : workers)
+        w = std::make_unique<Worker>();
     // Attempts are claimed, not dealt out, so fewer threads find the same puzzle.
     std::vector<std::thread> helpers;
     helpers.reserve(workers.size());
@@ -58,8 +56,8 @@ void AttemptSearch::run(int workerCount, const HelperStarter &startHelper)
             chosen = w.get();
     }
     result = chosen ? chosen->lastDone : none;
-    if (chosen && chosen->grid != &grid)
-        grid.swapPuzzle(*chosen->grid);
+    if (chosen)
+        chosen->partition.writeTo(grid);
 }
 
 void AttemptSearch::work(Worker &w)
@@ -67,12 +65,12 @@ void AttemptSearch::work(Worker &w)
     quint64 attempt = 0;
     quint32 seed = 0;
     while (nextAttempt(w, attempt, seed)) {
-        w.grid->generate(params.rows, params.columns, params.seeds, seed);
+        w.partition.generate(params.rows, params.columns, params.seeds, seed);
         ++w.attempts;
         w.lastDone = attempt;
-        if (w.grid->fieldSizesWithin(params.minFieldSize, params.maxFieldSize)) {
+        if (w.partition.fieldSizesWithin(params.minFieldSize, params.maxFieldSize)) {
             accept(attempt);
-            return;  // keep this grid as it is
+            return;  // keep this partition as it is
         }
         if (stopRequested.load(std::memory_order_relaxed))
             return;

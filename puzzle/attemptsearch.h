@@ -2,6 +2,7 @@
 #define ATTEMPTSEARCH_H
 
 #include "genparams.h"
+#include "partition.h"
 #include "puzzlegrid.h"
 
 #include <atomic>
@@ -11,11 +12,11 @@
 #include <thread>
 #include <vector>
 
-// Runs generation attempts on several threads at once, each into a grid of
-// its own, and ends with the puzzle one thread would have found: attempt k
+// Runs generation attempts on several threads at once, each in a partition
+// of its own, and ends with the puzzle one thread would have found: attempt k
 // takes the k-th seed of the grid's seed source, and the lowest-numbered
 // attempt that fits wins. Only claiming attempt numbers and reporting an
-// accepted one are shared.
+// accepted one are shared; only the puzzle kept is written into the grid.
 class AttemptSearch
 {
 public:
@@ -39,8 +40,7 @@ private:
     // Kept on cache lines of their own: each is written by one thread only.
     struct alignas(64) Worker
     {
-        PuzzleGrid *grid = nullptr;
-        PuzzleGrid ownGrid;
+        Partition partition;
         std::vector<quint32> seeds;  // of the claimed attempts first .. first + seeds.size() - 1
         std::size_t next = 0;
         quint64 first = 0;

@@ -52,8 +52,8 @@ int GenThread::workersFor(quint32 rows, quint32 columns) const
 {
     if (workerCount > 0)
         return workerCount;
-    const quint64 gridBytes = quint64(rows) * (quint64(columns) * sizeof(Cell) + sizeof(PuzzleGrid::Row));
-    const quint64 fitting = std::max<quint64>(1, memoryBudget / std::max<quint64>(1, gridBytes));
+    const quint64 bytes = std::max<quint64>(1, Partition::bytesFor(rows, columns));
+    const quint64 fitting = std::max<quint64>(1, memoryBudget / bytes);
     return int(std::min<quint64>(fitting, quint64(std::max(1, QThread::idealThreadCount()))));
 }
 

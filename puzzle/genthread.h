@@ -17,7 +17,7 @@ class GenThread : public QThread
     Q_OBJECT
 
 public:
-    // The grids of one run's threads stay within this many bytes.
+    // The partitions of one run's threads stay within this many bytes.
     static constexpr quint64 memoryBudget = 256ull << 20;
 
     GenThread();
@@ -31,7 +31,7 @@ public:
     bool waitForRun(QDeadlineTimer deadline = QDeadlineTimer(QDeadlineTimer::Forever));
 
     // Threads for the next runs; 0 (the default) means one per core, fewer
-    // where their grids would not fit the memory budget.
+    // where their partitions would not fit the memory budget.
     void setWorkerCount(int count);
     int workersFor(quint32 rows, quint32 columns) const;
     // How the run's helper threads are started; empty: as std::thread.

@@ -1,5 +1,7 @@
 #include "puzzlegrid.h"
 
+#include "partition.h"
+
 #include <atomic>
 #include <chrono>
 #include <cmath>
@@ -7,9 +9,6 @@
 #include <utility>
 
 namespace {
-
-constexpr quint32 randMultiplier = 1103515245u;
-constexpr quint32 randIncrement = 12345u;
 
 // s * 192 + 40, truncated toward zero; only the low byte is kept, so
 // negative values wrap (-1 gives 255).
@@ -78,27 +77,16 @@ Colour PuzzleGrid::takeColour()
     return c;
 }
 
-int PuzzleGrid::rand()
+void PuzzleGrid::generate(quint32 rows, quint32 columns, quint32 seeds)
 {
-    m_randState = m_randState * randMultiplier + randIncrement;
-    return int((m_randState / 65536u) % 32768u);
+    generate(rows, columns, seeds, nextSeed());
 }
 
-// Advances the generator as `count` calls of rand() would, in O(log count).
-void PuzzleGrid::skipRand(quint32 count)
+void PuzzleGrid::generate(quint32 rows, quint32 columns, quint32 seeds, quint32 seed)
 {
-    quint32 accMul = 1, accAdd = 0;
-    quint32 mul = randMultiplier, add = randIncrement;
-    while (count) {
-        if (count & 1u) {
-            accMul *= mul;
-            accAdd = accAdd * mul + add;
-        }
-        add = (mul + 1) * add;
-        mul *= mul;
-        count >>= 1;
-    }
-    m_randState = accMul * m_randState + accAdd;
+    Partition attempt;
+    attempt.generate(rows, columns, seeds, seed);
+    attempt.writeTo(*this);
 }
 
 void PuzzleGrid::setSeedSource(std::function<quint32()> source)

@@ -4,6 +4,7 @@
 #include "cell.h"
 #include "colour.h"
 #include "field.h"
+#include "randomsequence.h"
 
 #include <functional>
 #include <list>
@@ -46,11 +47,9 @@ public:
     bool isSolved() const;
     void checkField(quint32 row, quint32 column) const;
 
-    // The generator's own rand()/srand(): values 0..32767, the same sequence
-    // on every platform, and no state shared with other grids.
-    void srand(quint32 seed) { m_randState = seed; }
-    int rand();
-    void skipRand(quint32 count);
+    // The grid's own rand()/srand(), shared with no other grid.
+    void srand(quint32 seed) { m_random.seed(seed); }
+    int rand() { return int(m_random.next()); }
 
     // Where every generation attempt takes its seed from.
     void setSeedSource(std::function<quint32()> source);
@@ -64,7 +63,7 @@ private:
     Matrix m_cells;
     std::list<Colour> m_palette;
     std::vector<Field> m_fields;
-    quint32 m_randState = 1;
+    RandomSequence m_random;
     std::function<quint32()> m_seedSource;
 };
 
