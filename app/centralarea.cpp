@@ -40,13 +40,13 @@ void MainWindow::createCentralArea()
     mainLayout->addWidget(scrollArea, 15);
 
     auto *grid = new QGridLayout;
-    settingsGroup = new QGroupBox("Settings:");
+    settingsGroup = new QGroupBox(tr("Settings:"));
     const QList<QPair<QString, QLineEdit *>> rows = {
-        {"Rows: ", rowsEdit},
-        {"Columns: ", columnsEdit},
-        {"Seeds: ", seedsEdit},
-        {"Min field size: ", minFieldSizeEdit},
-        {"Max field size: ", maxFieldSizeEdit},
+        {tr("Rows: "), rowsEdit},
+        {tr("Columns: "), columnsEdit},
+        {tr("Seeds: "), seedsEdit},
+        {tr("Min field size: "), minFieldSizeEdit},
+        {tr("Max field size: "), maxFieldSizeEdit},
     };
     for (int i = 0; i < rows.size(); ++i) {
         grid->addWidget(new QLabel(rows[i].first), i + 1, 0);
@@ -57,8 +57,8 @@ void MainWindow::createCentralArea()
 
     auto *panelLayout = new QVBoxLayout;
     panelLayout->addLayout(grid, 0);
-    auto *advice = new QLabel("\nPlease, be advised,\n that not every\ncombination of parameters\n"
-                              " can generate\n playing grid\n(in reasonable time)");
+    auto *advice = new QLabel(tr("\nPlease, be advised,\n that not every\ncombination of parameters\n"
+                                 " can generate\n playing grid\n(in reasonable time)"));
     advice->setAlignment(Qt::AlignHCenter);
     panelLayout->addWidget(advice, 0);
     settingsGroup->setLayout(panelLayout);

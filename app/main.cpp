@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 int main(int argc, char *argv[])
 {
@@ -9,8 +12,16 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName("varritQt");
     QGuiApplication::setDesktopFileName(VARRIT_APP_ID);
 
+    // The player's language where there is a catalogue for it, English else;
+    // Qt's own catalogue for the standard buttons and the file dialog.
+    QTranslator qtTexts, gameTexts;
+    if (qtTexts.load(QLocale(), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTexts);
+    if (gameTexts.load(QLocale(), "varritQt", "_", ":/i18n"))
+        QCoreApplication::installTranslator(&gameTexts);
+
     MainWindow mainWin;
-    mainWin.setWindowIcon(QIcon("images/star.png"));
+    mainWin.setWindowIcon(MainWindow::loadIcon("images/star.png"));
     mainWin.setWindowTitle("varritQt");
     mainWin.resize(600, 400);
     mainWin.show();

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScrollArea>
@@ -17,15 +18,20 @@ namespace {
 const char homePage[] = "https://varritqt.example.org";
 const char homeDomain[] = "varritqt.example.org";
 
-// A missing file gives no icon at all, so that tool buttons show their text
-// instead of an empty picture.
-QIcon loadIcon(const QString &path)
-{
-    const QPixmap pixmap(path);
-    return pixmap.isNull() ? QIcon() : QIcon(pixmap);
-}
-
 }  // namespace
+
+// The picture at `path` under the working directory, where a player may put
+// their own, else the one built in; no icon at all without either, so that
+// tool buttons show their text instead of an empty picture.
+QIcon MainWindow::loadIcon(const QString &path)
+{
+    for (const QString &file : {path, ":/" + QDir::cleanPath(path)}) {
+        const QPixmap pixmap(file);
+        if (!pixmap.isNull())
+            return QIcon(pixmap);
+    }
+    return QIcon();
+}
 
 MainWindow::MainWindow()
     : QMainWindow(nullptr)
@@ -129,10 +135,13 @@ void MainWindow::zoomTo(unsigned cellSize)
 {
     if (cellSize == board->getCellSize())
         return;
-    const QPointF centre = QRectF(scrollArea->viewport()->rect()).center();
-    const QPointF anchor = board->boardGeometry().cellCoordinates(centre - board->pos());
+    const auto centre = [this] { return QRectF(scrollArea->viewport()->rect()).center(); };
+    const QPointF anchor = board->boardGeometry().cellCoordinates(centre() - board->pos());
     board->setCellSize(cellSize);
-    const QPointF scrolled = board->boardGeometry().boardPoint(anchor) - centre;
+    // The scroll bars come or go a moment after the board changes size: let
+    // them now, so that the place goes to the centre of the view as it will be.
+    QCoreApplication::sendPostedEvents(scrollArea, QEvent::MetaCall);
+    const QPointF scrolled = board->boardGeometry().boardPoint(anchor) - centre();
     scrollArea->horizontalScrollBar()->setValue(qRound(scrolled.x()));
     scrollArea->verticalScrollBar()->setValue(qRound(scrolled.y()));
 }

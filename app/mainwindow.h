@@ -4,6 +4,7 @@
 #include <QMainWindow>
 
 class QAction;
+class QIcon;
 class QGroupBox;
 class QLineEdit;
 class QMenu;
@@ -21,6 +22,10 @@ public:
     // Draws the board into a one-page PDF; false (after telling the user)
     // when the file cannot be written.
     bool printToFile(const QString &fileName);
+    // Where the save dialog of a print starts: the working directory when a
+    // file can be written there, else the player's documents, else home.
+    static QString printFolder();
+    static QIcon loadIcon(const QString &path);
 
 private slots:
     void generate();
@@ -41,6 +46,7 @@ private:
     QLineEdit *createSettingsEdit(const QString &name, const QString &mask, const QString &text);
     void zoomTo(unsigned cellSize);
     bool writePdf(const QString &fileName);
+    bool drawPdf(const QString &fileName);
 
     QMenu *fileMenu = nullptr;
     QMenu *helpMenu = nullptr;

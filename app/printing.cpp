@@ -9,13 +9,15 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrinter>
+#include <QStandardPaths>
 #include <QStatusBar>
+#include <QTemporaryFile>
 
 #include <algorithm>
 
 void MainWindow::print()
 {
-    const QString fileName = QFileDialog::getSaveFileName(this, QString(), QString(), QString());
+    const QString fileName = QFileDialog::getSaveFileName(this, QString(), printFolder(), QString());
     if (fileName.isEmpty())
         return;
     printToFile(fileName);
@@ -41,7 +43,34 @@ bool MainWindow::printToFile(const QString &fileName)
     return true;
 }
 
+QString MainWindow::printFolder()
+{
+    // Tried, not read off the permissions: a folder can look writable and
+    // not be (a read-only mount, /proc).
+    QTemporaryFile probe(QDir::current().filePath(".varritQt-XXXXXX"));
+    if (probe.open())
+        return QDir::currentPath();
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+// A pipe or a device takes the page as it comes, and no size tells afterwards
+// whether all of it arrived: the page is made in a file of its own first and
+// then written there, every write checked.
 bool MainWindow::writePdf(const QString &fileName)
+{
+    const QFileInfo target(fileName);
+    if (!target.exists() || target.isFile())
+        return drawPdf(fileName) && QFileInfo(fileName).size() > 0;  // a full disk leaves it empty
+    QTemporaryFile page;
+    if (!page.open() || !drawPdf(page.fileName()))
+        return false;
+    QFile out(fileName);
+    const QByteArray bytes = page.readAll();
+    return !bytes.isEmpty() && out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.flush();
+}
+
+bool MainWindow::drawPdf(const QString &fileName)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -57,6 +86,5 @@ bool MainWindow::writePdf(const QString &fileName)
     const qreal scale = std::min({screenScale, page.width() / board->width(), page.height() / board->height()});
     painter.scale(scale, scale);
     board->drawPage(painter);
-    // A full disk or a device that takes no data fails only while writing.
-    return painter.end() && QFileInfo(fileName).size() > 0;
+    return painter.end() && printer.printerState() != QPrinter::Error;
 }

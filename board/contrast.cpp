@@ -35,9 +35,12 @@ double contrastRatio(QRgb a, QRgb b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
+// White or dark is decided once for a fill, against the usual dark grey, so
+// that selecting a clue changes its weight and never its colour.
 QColor numberPen(QRgb fill, bool selected)
 {
-    const QRgb dark = selected ? qRgb(0, 0, 0) : qRgb(32, 32, 32);
-    const QRgb white = qRgb(255, 255, 255);
-    return contrastRatio(white, fill) > contrastRatio(dark, fill) ? QColor(white) : QColor(dark);
+    const QRgb darkGrey = qRgb(32, 32, 32), white = qRgb(255, 255, 255);
+    if (contrastRatio(white, fill) > contrastRatio(darkGrey, fill))
+        return QColor(white);
+    return selected ? QColor(0, 0, 0) : QColor(darkGrey);
 }

@@ -9,7 +9,7 @@ double relativeLuminance(QRgb colour);
 double contrastRatio(QRgb a, QRgb b);
 
 // The pen of a clue number on a fill: dark grey, or black for the selected
-// clue, unless white reads better on that fill.
+// clue, unless white reads better on that fill, selected or not.
 QColor numberPen(QRgb fill, bool selected);
 
 #endif  // CONTRAST_H

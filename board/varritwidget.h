@@ -56,7 +56,11 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void startGen(const GenParams &params);
+    bool startGen(const GenParams &params);
+    static QString progressLabel(const GenParams &params);
+    void showTopLeft();
+    void showStatus(const QString &text, int timeout = 0);
+    void withdrawStatus();
     void drawSquares(QPainter &painter, const BoardGeometry::Range &cells);
     void drawGridLines(QPainter &painter);
     void drawClues(QPainter &painter, const SquareBatch &batch);
@@ -72,6 +76,9 @@ private:
     PuzzleGrid grid;                      // the puzzle shown and played
     PuzzleGrid buildGrid;                 // filled by the worker, swapped in when it ends
     int pendingRuns = 0;                  // started runs whose finished() has not arrived yet
+    GenParams running;                    // of the latest run
+    bool cancelled = false;               // the latest run ended by Cancel
+    QString statusShown;                  // the board's last word in the status bar
     std::function<quint32()> seedSource;  // empty: a fresh seed every attempt
     NumberFont numberFont{int(geometry.cellSize)};
 };

@@ -17,10 +17,14 @@ void varritWidget::mousePressEvent(QMouseEvent *event)
         selectedRow = row;
         selectedColumn = column;
     } else {
+        const bool wasBlank = grid.cells()[row][column].colour == blankColour;
         grid.toggleMark(row, column, selectedRow, selectedColumn);
+        // With no clue chosen yet, the press copies a blank cell: nothing shows.
+        if (wasBlank && grid.cells()[row][column].colour == blankColour)
+            showStatus(tr("Click a number first: its colour is what you paint."), 5000);
     }
     update();
 
     if (grid.isSolved())
-        showMessage("Well done!");
+        showMessage(tr("Well done!"));
 }
