@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # check_install.sh install|package BUILD APP_ID: installs into a scratch
-# prefix (or builds the .deb and unpacks it), validates the desktop entry and
-# metadata, and checks that the entry's Exec, Path and Icon lead to files.
+# prefix (or builds the .deb, unpacks it and runs lintian on it), validates
+# the desktop entry and metadata, checks the files a desktop and Debian want,
+# and starts the installed game in a real X window.
 set -euo pipefail
 kind="$1" build="$2" app_id="$3"
+here="$(cd "$(dirname "$0")" && pwd)"
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
 if [ "$kind" = install ]; then
@@ -14,16 +16,22 @@ else
     (cd "$scratch" && cpack -G DEB --config "$build/CPackConfig.cmake" >/dev/null)
     depends="$(dpkg-deb -f "$scratch"/*.deb Depends)"
     [[ "$depends" == *libqt6widgets6* ]] || { echo "computed Depends lack Qt: $depends"; exit 1; }
+    if command -v lintian >/dev/null; then
+        lintian --fail-on error,warning "$scratch"/*.deb
+    fi
     dpkg-deb -x "$scratch"/*.deb "$root"
 fi
 desktop="$prefix/share/applications/$app_id.desktop"
+metainfo="$prefix/share/metainfo/$app_id.metainfo.xml"
 desktop-file-validate "$desktop"
-appstreamcli validate --no-net "$prefix/share/metainfo/$app_id.metainfo.xml"
-path="$(sed -n 's/^Path=//p' "$desktop")"
-[ "$path" = "${prefix#"$root"}/share/varritQt" ] || { echo "Path= is $path"; exit 1; }
-[ -x "$root$(sed -n 's/^Exec=//p' "$desktop")" ] || { echo "Exec= is not installed"; exit 1; }
-for name in star print play quit zoom_in zoom_out help; do
-    [ -s "$root$path/images/$name.png" ] || { echo "missing $path/images/$name.png"; exit 1; }
-done
+appstreamcli validate --no-net "$metainfo"
+grep -q '<project_license>GPL-3.0-or-later</project_license>' "$metainfo" || { echo "no licence in $metainfo"; exit 1; }
+! grep -q '^Path=' "$desktop" || { echo "the desktop entry needs no working directory"; exit 1; }
+game="$root$(sed -n 's/^Exec=//p' "$desktop")"
+[ "$game" = "$prefix/games/varritQt" ] && [ -x "$game" ] || { echo "Exec= is not the installed game: $game"; exit 1; }
 [ -s "$prefix/share/icons/hicolor/256x256/apps/$app_id.png" ] || { echo "no theme icon"; exit 1; }
+man -l --warnings "$prefix/share/man/man6/varritQt.6.gz" 2>&1 >/dev/null | { ! grep .; } || { echo "man page warns"; exit 1; }
+grep -q '^License: GPL-3.0+' "$prefix/share/doc/varritqt/copyright" || { echo "no copyright file"; exit 1; }
+zcat "$prefix/share/doc/varritqt/changelog.gz" | head -n1 | grep -q '^varritqt (' || { echo "no changelog"; exit 1; }
+"$here/smoke_x11.sh" "$game"
 echo "$kind layout OK"

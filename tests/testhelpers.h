@@ -16,13 +16,16 @@
 // Closes every modal window that opens while it lives: "title|text" of a box, or the class name.
 struct ModalWatcher : QObject
 {
-    ModalWatcher()
+    ModalWatcher(std::function<void(QDialog *)> look = {})
     {
-        connect(&timer, &QTimer::timeout, this, [this] {
+        connect(&timer, &QTimer::timeout, this, [this, look] {
             if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
                 auto *box = qobject_cast<QMessageBox *>(dialog);
                 seen << (box ? box->windowTitle() + '|' + box->text() : dialog->metaObject()->className());
-                dialog->reject();
+                if (look)
+                    look(dialog);
+                if (dialog->isVisible())
+                    dialog->reject();
             }
         });
         timer.start(5);
@@ -76,13 +79,6 @@ inline bool generateFixed(varritWidget &board, quint32 rows, quint32 columns, qu
     return QTest::qWaitFor([&board] { return !board.isGenerating(); }, 20000);
 }
 
-// Top-left pixel of a cell's square (with `inset` added), at the current cell size.
-inline QPoint cellPixel(const varritWidget &board, int row, int column, int inset = 0)
-{
-    const int pitch = int(board.getCellSize()) + 4;
-    return QPoint(5 + column * pitch + inset, 5 + row * pitch + inset);
-}
-
 // The bounding box of the pixels in `area` that differ from `background`.
 inline QRect inkIn(const QImage &image, const QRect &area, const QColor &background)
 {
@@ -96,7 +92,7 @@ inline QRect inkIn(const QImage &image, const QRect &area, const QColor &backgro
 
 inline void press(varritWidget &board, int row, int column)
 {
-    QTest::mouseClick(&board, Qt::LeftButton, {}, cellPixel(board, row, column, int(board.getCellSize()) / 2));
+    QTest::mouseClick(&board, Qt::LeftButton, {}, board.boardGeometry().square(row, column).center());
 }
 
 #endif  // TESTHELPERS_H
