@@ -170,7 +170,8 @@ private slots:
         board->generate(8, 8, 15, 5, 4);  // no puzzle can meet these, and the dialog will say why
         QCOMPARE(board->selectedCell(), QPoint(0, 0));
         QVERIFY(dialog->labelText().contains("Min field size 5 is above Max field size 4."));
-        board->generate(7, 12, 15, 50, 40);  // the stopped run's finished() arrives during this one
+        board->generate(7, 12, 15, 5, 5);  // the stopped run's finished() arrives during this one
+        QVERIFY(dialog->labelText().contains("A board of 7 × 12 cells cannot be cut into fields of 5 to 5 cells."));
         bool ignored = false;  // a press before the dialog's first tick: the puzzle is about to be replaced
         passTimers(100, [&] {
             press(*board, 1, 1);

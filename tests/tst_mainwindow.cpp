@@ -16,6 +16,10 @@
 #include <QToolBar>
 #include <QTranslator>
 
+#include <csignal>
+
+#include <sys/resource.h>
+
 static QStringList entries(const QList<QAction *> &actions)
 {
     QStringList names;
@@ -165,6 +169,11 @@ private slots:
         press(*board(), 0, 1);
         QCOMPARE(window->statusBar()->currentMessage(), QString("Click a number first: its colour is what you paint."));
         QCOMPARE(cells[0][1].colour, blankColour);
+        window->statusBar()->clearMessage();
+        const Field &f = board()->puzzle().fields()[0];  // a clue chosen: painting says nothing
+        press(*board(), int(f.clueRow), int(f.clueColumn));
+        press(*board(), 0, 1);
+        QVERIFY(cells[0][1].colour != blankColour && window->statusBar()->currentMessage().isEmpty());
     }
 
     void zoomKeepsThePuzzleAndThePlace()
@@ -339,11 +348,20 @@ private slots:
         ModalWatcher watcher;
         QVERIFY(!window->printToFile(unwritable));
         QVERIFY(!window->printToFile("/dev/full"));  // opens, but takes no data
+        rlimit unlimited{};                          // a file that cannot grow, as on a full disk
+        getrlimit(RLIMIT_FSIZE, &unlimited);
+        const rlimit none{0, unlimited.rlim_max};
+        std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &none);
+        const bool full = window->printToFile(dir.filePath("full.pdf"));
+        setrlimit(RLIMIT_FSIZE, &unlimited);
+        QVERIFY(!full);
         QVERIFY(window->statusBar()->currentMessage().isEmpty() && !QApplication::overrideCursor());  // no "Printing"
         QVERIFY(window->printToFile(pipe));
         QVERIFY(reader.waitForFinished(30000) && reader.readAllStandardOutput().startsWith("%PDF"));
         const QString failed = "varritQt|The file \"%1\" could not be written.";
-        QCOMPARE(watcher.seen, (QStringList{failed.arg(unwritable), failed.arg("/dev/full")}));
+        QCOMPARE(watcher.seen,
+                 (QStringList{failed.arg(unwritable), failed.arg("/dev/full"), failed.arg(dir.filePath("full.pdf"))}));
     }
 
 private:
