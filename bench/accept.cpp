@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Throughput of the whole attempt loop on one thread and on all of them, and
 // the time to an accepted puzzle for settings players pick.
 #include "genthread.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints speed and memory figures for the generator, the search for an
 // accepted puzzle, the solution check, painting and printing. Fixed seeds, medians of several runs.
 #include "genthread.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Painting figures: a screenful of a 999 x 999 board, as a scroll paints it,
 // and every cell through drawBoard(), as the printer does.
 #include "timing.h"

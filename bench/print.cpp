@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Print figures: time and file size of a PDF of a board with marks, through
 // the window's own print path.
 #include "mainwindow.h"

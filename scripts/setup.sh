@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by scripts/run and scripts/test: install what is missing, then
 # configure and build into build/. Sourced, not run.
 
@@ -20,8 +21,10 @@ varrit_install() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# What building and running the game needs.
+# What building and running the game needs: Qt with its Linguist tools,
+# which build the catalogues in, and Qt's own catalogues.
 VARRIT_BUILD_PACKAGES=(cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
+                       qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
                        libgl-dev fonts-dejavu-core)
 
 # varrit_build DIR [CMAKE OPTIONS...]: configure and build everything in DIR;

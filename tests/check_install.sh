@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # check_install.sh install|package BUILD APP_ID: installs into a scratch
 # prefix (or builds the .deb, unpacks it and runs lintian on it), validates
 # the desktop entry and metadata, checks the files a desktop and Debian want,

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # check_translations.sh SOURCE_DIR LUPDATE: gathers the texts of the sources
 # afresh into copies of the catalogues, as update_translations does, and
 # fails on any message left unfinished or no longer in the sources, and on a

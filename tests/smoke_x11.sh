@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # smoke_x11.sh GAME: starts the game in Xvfb (xcb platform), in German, from
 # a folder without images/: its 600 x 400 window must show a drawn puzzle and
 # a tool bar of coloured icons, and quitting through the German File menu

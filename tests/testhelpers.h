@@ -1,17 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef TESTHELPERS_H
 #define TESTHELPERS_H
 
 #include "varritwidget.h"
 
-#include <QMessageBox>
-#include <QPainter>
-#include <QPushButton>
 #include <QtTest>
-
-#include <atomic>
-#include <functional>
-#include <memory>
-#include <thread>
+#include <QtWidgets>
 
 // Closes every modal window that opens while it lives: "title|text" of a box, or the class name.
 struct ModalWatcher : QObject
@@ -43,21 +37,7 @@ struct EventCounter : QObject
     int count = 0;
 };
 
-// Ends the program with `why` unless disarmed within `ms`: a hang fails at once, and says why.
-inline std::shared_ptr<std::atomic<bool>> watchdog(int ms, const char *why)
-{
-    auto armed = std::make_shared<std::atomic<bool>>(true);
-    std::thread([armed, ms, why] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-        if (*armed)
-            qFatal("watchdog: %s", why);
-    }).detach();
-    return armed;
-}
-
-// Runs the event loop until a timer armed now for `ms` has fired, and runs
-// `then` in it. Timers fire in the order they fall due, so every one due
-// sooner has fired by then, and none due later, however slow the machine.
+// Runs the event loop until a timer armed now for `ms` has fired, and `then` in it: after every one due sooner.
 inline void passTimers(int ms, const std::function<void()> &then = {})
 {
     bool fired = false;
@@ -79,15 +59,25 @@ inline bool generateFixed(varritWidget &board, quint32 rows, quint32 columns, qu
     return QTest::qWaitFor([&board] { return !board.isGenerating(); }, 20000);
 }
 
-// The bounding box of the pixels in `area` that differ from `background`.
-inline QRect inkIn(const QImage &image, const QRect &area, const QColor &background)
+// The bounding box of the pixels that differ from `background`.
+inline QRect inkIn(const QImage &image, const QColor &background)
 {
     QRect ink;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            if (image.pixel(x, y) != background.rgb())
-                ink |= QRect(x, y, 1, 1);
+    for (int p = 0; p < image.width() * image.height(); ++p)
+        ink |= image.pixel(p % image.width(), p / image.width()) != background.rgb()
+                   ? QRect(p % image.width(), p / image.width(), 1, 1)
+                   : QRect();
     return ink;
+}
+
+// A picture of `size` on `background`, as `draw` paints it.
+template<typename Draw> QImage picture(QSize size, const QColor &background, Draw draw)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(background);
+    QPainter painter(&image);
+    draw(painter);
+    return image;
 }
 
 inline void press(varritWidget &board, int row, int column)

@@ -1,11 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "puzzlegrid.h"
 
 #include <QtTest>
-
-static QList<int> rgb(const Colour &c)
-{
-    return {c.red, c.green, c.blue};
-}
 
 class TestPuzzleGrid : public QObject
 {
@@ -14,6 +10,7 @@ class TestPuzzleGrid : public QObject
 private slots:
     void paletteColours()
     {
+        const auto rgb = [](const Colour &c) { return QList<int>{c.red, c.green, c.blue}; };
         QCOMPARE(rgb(PuzzleGrid::paletteColour(0.0f, 3, 4)), (QList<int>{223, 113, 217}));  // red wraps from -33
         QCOMPARE(rgb(PuzzleGrid::paletteColour(15033.0f, 121, 146)), (QList<int>{249, 20, 166}));
         QCOMPARE(rgb(PuzzleGrid::paletteColour(15033.0f, 122, 146)), (QList<int>{192, 192, 192}));  // not white
@@ -21,6 +18,7 @@ private slots:
         const QList<QList<int>> expected = {{218, 224, 32}, {110, 145, 194}, {118, 106, 126}, {177, 141, 157}};
         for (quint32 count : {0u, 3u}) {
             PuzzleGrid g;
+            g.preparePalette(7);  // replaced, not added to
             g.srand(42);
             g.preparePalette(count);
             g.cells().assign(2, PuzzleGrid::Row(2));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the game's icons into the folder given on the command line.
 // The PNGs are committed; run scripts/icons after changing a drawing.
 #include <QDir>

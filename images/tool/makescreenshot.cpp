@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shows the game in a real window and saves two views of it side by side: a
 // fresh puzzle and the same puzzle partly solved. Run by scripts/screenshot.
 #include "mainwindow.h"
