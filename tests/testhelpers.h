@@ -7,13 +7,14 @@
 #include <QtTest>
 #include <QtWidgets>
 
-// Closes every modal window that opens while it lives: "title|text" of a box, or the class name.
+// Closes every modal window but a progress dialog that opens while it lives: "title|text" of a box, or the class name.
 struct ModalWatcher : QObject
 {
     ModalWatcher(std::function<void(QDialog *)> look = {})
     {
         connect(&timer, &QTimer::timeout, this, [this, look] {
-            if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            if (dialog && !qobject_cast<QProgressDialog *>(dialog)) {
                 auto *box = qobject_cast<QMessageBox *>(dialog);
                 seen << (box ? box->windowTitle() + '|' + box->text() : dialog->metaObject()->className());
                 if (look)
@@ -28,11 +29,16 @@ struct ModalWatcher : QObject
     QStringList seen;
 };
 
-// Counts the events of one type that reach an object.
+// Counts the events of one type that reach a widget; of paints, those of the whole widget.
 struct EventCounter : QObject
 {
     EventCounter(QObject *target, QEvent::Type type) { this->type = type, target->installEventFilter(this); }
-    bool eventFilter(QObject *, QEvent *event) override { return count += event->type() == type, false; }
+    bool eventFilter(QObject *target, QEvent *event) override
+    {
+        const auto *paint = event->type() == QEvent::Paint ? static_cast<QPaintEvent *>(event) : nullptr;
+        return count += event->type() == type && (!paint || paint->rect() == static_cast<QWidget *>(target)->rect()),
+               false;
+    }
     QEvent::Type type;
     int count = 0;
 };

@@ -3,8 +3,6 @@
 #include "numberfont.h"
 #include "testhelpers.h"
 
-#include <thread>
-
 class TestBoard : public QObject
 {
     Q_OBJECT
@@ -67,8 +65,7 @@ private slots:
                      at);
         }
         QCOMPARE(NumberFont(24).pixelSize(1, false), 18);  // the nominal size
-        QCOMPARE(NumberFont(42).pixelSize(2, false), 36);
-        int dark[2] = {0, 0};  // and bold is bold
+        int dark[2] = {0, 0};                              // and bold is bold
         for (const bool bold : {false, true}) {
             const QImage image = picture(QSize(40, 40), Qt::white, [bold](QPainter &painter) {
                 NumberFont(40).draw(painter, QRect(0, 0, 40, 40), 888, bold);
@@ -102,8 +99,10 @@ private slots:
             const quint32 rows = seed % 3 ? 6 + seed : 1, columns = seed % 2 ? 14 - seed : 3 + seed * 2;
             board->setCellSize(24);
             QVERIFY(generateFixed(*board, rows, columns, 2 * (rows + columns), seed * 7919));
-            const Field &chosen = board->puzzle().fields()[board->puzzle().fields().size() / 2];
+            const Field &chosen = board->puzzle().fields()[board->puzzle().fields().size() / 2];  // marked in
             press(*board, int(chosen.clueRow), int(chosen.clueColumn));
+            for (quint32 k = 0; k < chosen.width() * chosen.height(); ++k)
+                press(*board, int(chosen.top + k / chosen.width()), int(chosen.left + k % chosen.width()));
             for (int side : {24, 40, 10}) {
                 board->setCellSize(unsigned(side));
                 // Parts cut after a row's first pixel or inside it, and at an outline's far pixel.
@@ -114,17 +113,25 @@ private slots:
                 shown.fill(Qt::magenta);
                 for (const QRect &part : {QRect(0, 0, w, y), QRect(0, y, x, h - y), QRect(x, y, w - x, h - y)})
                     board->render(&shown, part.topLeft(), QRegion(part));
-                // On white, the page is the screen's picture, but for grey squares' far corners (a raster's dash ends).
+                // On white, the page is the screen's picture four times the size, but round the squares' corners,
+                // where dashes end on the page and rectangles on screen.
                 QImage images[2];
-                for (const bool page : {false, true}) {
-                    images[page] = picture(board->size(), Qt::white, [page, this](QPainter &painter) {
+                for (const bool page : {false, true})
+                    images[page] = picture(board->size() * 4, Qt::white, [page, this](QPainter &painter) {
+                        painter.scale(4, 4);
                         page ? board->drawPage(painter) : board->drawBoard(painter);
                     });
-                    for (quint32 k = 0; k < rows * columns; ++k)
-                        images[page].setPixel(g.square(int(k / columns), int(k % columns)).bottomRight() + QPoint(1, 1),
-                                              0);
+                const auto byEdge = [&g](int at) {  // on a square's edge, or a pixel either side of it
+                    const int r = (at - 4 * g.margin + 4 * g.pitch()) % (4 * g.pitch()), far = 4 * int(g.cellSize);
+                    return r <= 1 || r >= 4 * g.pitch() - 2 || (r >= far - 2 && r <= far + 1);
+                };
+                for (int py = 0; py < images[0].height(); ++py) {
+                    const auto *a = reinterpret_cast<const QRgb *>(images[0].constScanLine(py)),
+                               *b = reinterpret_cast<const QRgb *>(images[1].constScanLine(py));
+                    for (int px = 0; px < images[0].width(); ++px)
+                        if (a[px] != b[px] && !(byEdge(px) && byEdge(py)))
+                            QFAIL(qPrintable(QString::asprintf("seed %u, size %d: %d, %d", seed, side, px, py)));
                 }
-                QVERIFY2(images[0] == images[1], qPrintable(QString("seed %1, cell size %2").arg(seed).arg(side)));
                 for (quint32 k = 0; k < rows * columns; ++k) {
                     const Cell &cell = board->puzzle().cells()[k / columns][k % columns];
                     const QColor fill(cell.colour.red, cell.colour.green, cell.colour.blue);
@@ -196,12 +203,12 @@ private slots:
                 QThread::msleep(1);
             return 1u;
         });
-        const int last = dialog->value();
+        dialog->setValue(50);
         release = false;
         values.clear();
         board->generate(6, 6, 15, 1, 100);
         QTRY_VERIFY(dialog->isVisible() && dialog->labelText() == "Generating varrit grid..");
-        QCOMPARE(values.first(), last + 1);  // the bar goes on where it stood
+        QCOMPARE(values.first(), 51);  // the bar goes on where it stood
         release = true;
         QTRY_VERIFY(!board->isGenerating() && !dialog->isVisible());  // hidden by the end of the run
     }
@@ -229,18 +236,10 @@ private slots:
         QCOMPARE(watcher.seen,
                  QStringList(2, "varritQt|No new puzzle: the system could not start a thread to generate it."));
 
-        // The stop is raised before the workers' first attempts: were it lost, the destructor would wait for ever.
+        // A stop raised before the workers' first attempts: lost, it would hang the destructor
+        // (QTEST_FUNCTION_TIMEOUT).
         board->generate(999, 999, 999, 5, 4);
-        std::atomic<bool> destroyed{false};  // a hang fails at once, and says why
-        std::thread watchdog([&destroyed] {
-            for (int k = 0; k < 3000 && !destroyed; ++k)
-                QThread::msleep(10);
-            if (!destroyed)
-                qFatal("the board's destructor hangs: a stop raised at the start was lost");
-        });
         board.reset();
-        destroyed = true;
-        watchdog.join();
     }
 
     void pressesToMarks_data()
