@@ -86,8 +86,8 @@ private slots:
         const QStringList cases{"f0e68c|202020 000000", "390448|ffffff ffffff", "7e7e7e|ffffff ffffff",
                                 "b2222a|ffffff ffffff", "808080|202020 000000"};
         for (const QString &c : cases) {
-            const QRgb fill = c.left(6).toUInt(nullptr, 16) | 0xff000000;
-            QCOMPARE(numberPen(fill, false).name().mid(1) + ' ' + numberPen(fill, true).name().mid(1), c.mid(7));
+            const auto pen = [&c](bool s) { return numberPen(0xff000000 | c.left(6).toUInt(nullptr, 16), s).name(); };
+            QCOMPARE(pen(false).mid(1) + ' ' + pen(true).mid(1), c.mid(7));
         }
     }
 
@@ -109,8 +109,7 @@ private slots:
                 const BoardGeometry &g = board->boardGeometry();
                 const int w = board->width(), h = board->height(), x = g.square(0, int(seed % 3)).right() + 1,
                           y = g.square(int(seed % 2), 0).top() + (seed % 2 ? side / 3 : 1);
-                QImage shown(board->size(), QImage::Format_RGB32);
-                shown.fill(Qt::magenta);
+                QImage shown = picture(board->size(), Qt::magenta, [](QPainter &) {});
                 for (const QRect &part : {QRect(0, 0, w, y), QRect(0, y, x, h - y), QRect(x, y, w - x, h - y)})
                     board->render(&shown, part.topLeft(), QRegion(part));
                 // On white, the page is the screen's picture four times the size, but round the squares' corners,
@@ -155,7 +154,7 @@ private slots:
     void progressDialog()
     {
         board->adjustBoardSize();  // no puzzle yet
-        QCOMPARE(board->size(), QSize(100, 100));
+        QVERIFY(board->size() == QSize(100, 100));
         board->generate(3, 4, 1, 12, 12);  // one field of all 12 cells: just possible, and said nothing of
         QCOMPARE(dialog->labelText(), QString("Generating varrit grid.."));
         EventCounter shows(dialog, QEvent::Show);
@@ -231,8 +230,7 @@ private slots:
         press(*board, 1, 1);
         QCOMPARE(board->puzzle().cells()[1][1].fieldId, 2);
         board->worker().setStackSize(0);
-        QVERIFY(generateFixed(*board, 6, 6, 15, 3));
-        QCOMPARE(board->size(), QSize(178, 178));
+        QVERIFY(generateFixed(*board, 6, 6, 15, 3) && board->size() == QSize(178, 178));
         QCOMPARE(watcher.seen,
                  QStringList(2, "varritQt|No new puzzle: the system could not start a thread to generate it."));
 

@@ -5,6 +5,7 @@
 
 #include <QtTest>
 
+#include <atomic>
 #include <functional>
 #include <system_error>
 #include <thread>
@@ -90,12 +91,10 @@ private slots:
         for (quint32 first = 0; first < 80000; first += 9973) {  // about one attempt in a hundred fits
             PuzzleGrid reference, grid;
             quint32 k = 0;
-            do
+            for (bool fits = false; !fits; fits = reference.fieldSizesWithin(2, 10))
                 reference.generate(10, 10, 15, first + k++);
-            while (!reference.fieldSizesWithin(2, 10));
             GenThread thread;  // with helpers that the system cannot start past the first few
-            int asked = 0;
-            const int allowed = int(first / 9973 % 3);
+            int asked = 0, allowed = int(first / 9973 % 3);
             thread.setHelperStarter([&asked, allowed](std::function<void()> task) {
                 if (asked++ == allowed)
                     throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
@@ -107,15 +106,23 @@ private slots:
             QCOMPARE(fingerprint(grid), fingerprint(reference));
             GenThread lone;  // attempt 0 fits, and no later one would: the other threads stop all the same
             QVERIFY(runThread(lone, grid, workers, [&, n = 0]() mutable { return n++ ? first : first + k - 1; }));
-            GenThread all;  // every attempt fits, each long enough for all threads to finish one: the lowest wins
-            QVERIFY(runThread(all, grid, workers, counting(first), 1, 90000, 300) && all.resultAttempt() == 0);
+            GenThread all;  // every attempt fits; helpers claim theirs once the first is under way: the lowest wins
+            std::atomic<bool> claimed{false};
+            const auto later = [&claimed](auto task) {
+                while (!claimed)
+                    std::this_thread::yield();
+                task();
+            };
+            all.setHelperStarter([&later](std::function<void()> task) { return std::thread(later, task); });
+            const auto first0 = [&claimed, s = first]() mutable { return claimed = true, s++; };
+            QVERIFY(runThread(all, grid, workers, first0, 1, 90000, 300) && all.resultAttempt() == 0);
         }
-        // A stop once 40 seeds are drawn: the threads end their attempts, the grid holds the highest, whole.
+        // A stop raised before the run: each thread completes the attempt it began, the grid holds the highest.
         PuzzleGrid grid, replay;
         GenThread thread;
-        const auto stopAt40 = [&thread, s = 500u]() mutable { return s == 540 ? thread.requestStop() : void(), s++; };
-        QVERIFY2(runThread(thread, grid, workers, stopAt40, 5, 4), "the stop was lost");
-        QVERIFY(thread.resultAttempt() >= 32);  // the batch that drew seed 40 begins at attempt 32
+        thread.requestStop();
+        QVERIFY2(runThread(thread, grid, workers, counting(500), 5, 4), "the stop was lost");
+        QVERIFY(thread.attemptsMade() == quint64(workers) && thread.resultAttempt() + 1 >= quint64(workers));
         replay.generate(10, 10, 15, 500 + quint32(thread.resultAttempt()));
         QCOMPARE(fingerprint(grid), fingerprint(replay));
         thread.setWorkerCount(0);  // by itself: one per core, within the memory budget

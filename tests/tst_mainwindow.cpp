@@ -39,9 +39,8 @@ private slots:
         QCOMPARE(shown.join(' '),
                  "10 10 15 2 9999 /&File &Generate Ctrl+G &Print to pdf... Ctrl+P | Quit /&Help &About "
                  "&Faq /Ready &Generate Ctrl+G &Print to pdf... Ctrl+P | &Plus &Minus | &Faq Quit");
-        QVERIFY(waitForPuzzle());
-        QCOMPARE(board()->size(), QSize(290, 290));
-        QCOMPARE(board()->grab().toImage().pixelColor(1, 1), QColor(Qt::white));  // on white
+        QVERIFY(waitForPuzzle() && board()->size() == QSize(290, 290)
+                && board()->grab().toImage().pixelColor(1, 1) == Qt::white);  // on white
 
         QTemporaryDir elsewhere;  // the icons come with the game; a folder's own images/ take their place
         QDir::setCurrent(elsewhere.path());
@@ -91,9 +90,8 @@ private slots:
     {
         QFETCH(QString, row);
         const QStringList r = row.split('|');
-        QVERIFY(waitForPuzzle());
         window->show();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QVERIFY(waitForPuzzle() && QTest::qWaitForWindowActive(window.get()));
         edit("minFieldSizeEdit")->setText("1");  // the one seed's puzzle always fits
         board()->setSeedSource([] { return 99u; });
         QLineEdit *e = edit(qPrintable(r[0]));
@@ -107,8 +105,7 @@ private slots:
         QCOMPARE(e->displayText().trimmed(), r[2]);
         if (r[3].isEmpty())
             return;
-        if (r[3]
-            == "endless") {  // no puzzle has fields of at most 0 cells: the dialog says so, and Cancel what is shown
+        if (r[3] == "endless") {  // the dialog says no puzzle fits; Cancel, what is shown instead
             QTRY_VERIFY(progress() && progress()->labelText().endsWith("Cancel shows the last attempt."));
             QTest::mouseClick(progress()->findChild<QPushButton *>(), Qt::LeftButton);
             QTRY_VERIFY(!board()->isGenerating());
@@ -269,9 +266,8 @@ private slots:
         QProcess reader;
         reader.start("cat", {pipe});
         ModalWatcher watcher;
-        QVERIFY(!window->printToFile(unwritable));
-        QVERIFY(!window->printToFile("/dev/full"));  // opens, but takes no data
-        rlimit unlimited{};                          // a file that cannot grow, as on a full disk
+        QVERIFY(!window->printToFile(unwritable) && !window->printToFile("/dev/full"));  // /dev/full takes no data
+        rlimit unlimited{};  // a file that cannot grow, as on a full disk
         getrlimit(RLIMIT_FSIZE, &unlimited);
         const rlimit none{0, unlimited.rlim_max};
         std::signal(SIGXFSZ, SIG_IGN);

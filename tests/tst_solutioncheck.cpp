@@ -18,7 +18,6 @@ private slots:
         QTest::newRow("uniform, but of the wrong sizes") << "1113 1113 1113 2222" << false;
         QTest::newRow("Ls of the right sizes") << "1111 1133 2223 2223" << false;
         QTest::newRow("foreign cell in a last column") << "1113 1113 2213 2223" << false;
-        QTest::newRow("a clue's id outside its rectangle") << "1113 1113 2223 1223" << false;
     }
 
     void markings()
