@@ -8,9 +8,8 @@
 
 #include <cstdio>
 #include <cstring>
-#include <vector>
-
 #include <functional>
+#include <vector>
 
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -84,11 +83,10 @@ void benchGenerate()
         std::vector<double> runs;
         for (quint32 run = 0; run < 5; ++run) {
             Partition attempt;
-            bool fits = false;
             runs.push_back(elapsedMs([&] {
                                for (quint32 a = 0; a < c.attempts; ++a) {
                                    attempt.generate(c.rows, c.columns, c.seeds, 1000u * run + a);
-                                   fits ^= attempt.fieldSizesWithin(2, 9999);
+                                   attempt.fieldSizesWithin(2, 9999);
                                }
                            })
                            * 1000.0 / c.attempts);

@@ -147,8 +147,8 @@ void varritWidget::genFinished()
         // Else the puzzle shown would pass for one that meets the settings.
         quint32 least = UINT_MAX, most = 0;
         for (const Field &f : grid.fields()) {
-            least = std::min(least, f.width() * f.height());
-            most = std::max(most, f.width() * f.height());
+            least = std::min(least, f.area());
+            most = std::max(most, f.area());
         }
         showStatus(tr("Cancelled after %L1 attempts: this puzzle's fields have %L2 to %L3 cells, outside %L4..%L5.")
                        .arg(genThread.attemptsMade())

@@ -8,6 +8,13 @@
 
 #include <vector>
 
+namespace {
+
+// The outline of a square that holds no clue.
+const QColor outlineGrey(128, 128, 128);
+
+}  // namespace
+
 void varritWidget::setCellSize(unsigned size)
 {
     geometry.cellSize = size;
@@ -60,7 +67,7 @@ void varritWidget::drawSquares(QPainter &painter, const BoardGeometry::Range &ce
     });
     squares = geometry.squares(cells);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QColor(128, 128, 128));
+    painter.setPen(outlineGrey);
     painter.drawRects(squares.data(), int(squares.size()));
     drawClues(painter, batch);
     painter.restore();
@@ -100,7 +107,7 @@ void varritWidget::drawPage(QPainter &painter)
 void varritWidget::drawGridLines(QPainter &painter)
 {
     const int rows = int(grid.rowCount()), columns = int(grid.columnCount());
-    painter.setPen(QColor(128, 128, 128));
+    painter.setPen(outlineGrey);
     if (rows < 3 || columns < 3) {
         const std::vector<QRect> squares = geometry.squares(allCells());
         painter.drawRects(squares.data(), int(squares.size()));
@@ -116,7 +123,7 @@ void varritWidget::drawGridLines(QPainter &painter)
     for (int j = 0; j < columns; ++j)
         for (const qreal x : {board.left() + j * pitch, board.left() + j * pitch + side})
             lines.emplace_back(x, board.top(), x, board.bottom());
-    QPen grey(QColor(128, 128, 128), 1, Qt::CustomDashLine, Qt::SquareCap);
+    QPen grey(outlineGrey, 1, Qt::CustomDashLine, Qt::SquareCap);
     grey.setDashPattern({side, qreal(geometry.gap)});
     painter.setPen(grey);
     painter.drawLines(lines.data(), int(lines.size()));

@@ -18,6 +18,7 @@ struct Field
 
     quint32 width() const { return right - left + 1; }
     quint32 height() const { return bottom - top + 1; }
+    quint32 area() const { return width() * height(); }
 };
 
 #endif  // FIELD_H

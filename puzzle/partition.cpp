@@ -57,11 +57,8 @@ void Partition::startField(quint32 row, quint32 column)
 {
     ids[cellAt(row, column)] = quint32(boxes.size()) + 1;
     Box box{{column, column, row, row}, row, column, {}, 0};
-    if (boxes.size() >= paletteSize) {
-        box.colour.red = quint8(random.next() % 192 + 40);
-        box.colour.green = quint8(random.next() % 192 + 40);
-        box.colour.blue = quint8(random.next() % 192 + 40);
-    }
+    if (boxes.size() >= paletteSize)
+        box.colour = PuzzleGrid::randomColour(random);
     live.push_back(quint32(boxes.size()));
     boxes.push_back(box);
 }

@@ -71,10 +71,15 @@ Colour PuzzleGrid::takeColour()
         m_palette.pop_front();
         return c;
     }
+    return randomColour(m_random);
+}
+
+Colour PuzzleGrid::randomColour(RandomSequence &random)
+{
     Colour c;
-    c.red = quint8(rand() % 192 + 40);
-    c.green = quint8(rand() % 192 + 40);
-    c.blue = quint8(rand() % 192 + 40);
+    c.red = quint8(random.next() % 192 + 40);
+    c.green = quint8(random.next() % 192 + 40);
+    c.blue = quint8(random.next() % 192 + 40);
     return c;
 }
 

@@ -36,6 +36,8 @@ public:
     void preparePalette(quint32 count);
     Colour takeColour();
     static Colour paletteColour(float r, quint32 index, quint32 count);
+    // The colour of a field past the palette: three draws, each channel 40..231.
+    static Colour randomColour(RandomSequence &random);
 
     // One attempt, seeded from the seed source or with the given seed.
     void generate(quint32 rows, quint32 columns, quint32 seeds);

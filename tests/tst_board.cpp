@@ -101,7 +101,7 @@ private slots:
             QVERIFY(generateFixed(*board, rows, columns, 2 * (rows + columns), seed * 7919));
             const Field &chosen = board->puzzle().fields()[board->puzzle().fields().size() / 2];  // marked in
             press(*board, int(chosen.clueRow), int(chosen.clueColumn));
-            for (quint32 k = 0; k < chosen.width() * chosen.height(); ++k)
+            for (quint32 k = 0; k < chosen.area(); ++k)
                 press(*board, int(chosen.top + k / chosen.width()), int(chosen.left + k % chosen.width()));
             for (int side : {24, 40, 10}) {
                 board->setCellSize(unsigned(side));

@@ -46,7 +46,7 @@ private slots:
             PuzzleGrid g;
             g.generate(1 + n % 9, 1 + n % 13, n % 7 * 2, n);
             for (const Field &f : g.fields())
-                for (quint32 k = 0; k < f.width() * f.height(); ++k)
+                for (quint32 k = 0; k < f.area(); ++k)
                     g.cells()[f.top + k / f.width()][f.left + k % f.width()].fieldId = qint32(f.id);
             QVERIFY2(g.isSolved(), QByteArray::number(n));
         }
