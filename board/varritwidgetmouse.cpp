@@ -14,15 +14,18 @@ void varritWidget::mousePressEvent(QMouseEvent *event)
     if (row >= grid.rowCount() || column >= grid.columnCount())
         return;
 
+    const QString hint = tr("Click a number first: its colour is what you paint.");
     if (grid.cells()[row][column].isClue) {
         selectedRow = row;
         selectedColumn = column;
+        if (statusShown == hint)  // taken
+            withdrawStatus();
     } else {
         const bool wasBlank = grid.cells()[row][column].colour == blankColour;
         grid.toggleMark(row, column, selectedRow, selectedColumn);
         // With no clue chosen yet, the press copies a blank cell: nothing shows.
         if (wasBlank && grid.cells()[row][column].colour == blankColour)
-            showStatus(tr("Click a number first: its colour is what you paint."), 5000);
+            showStatus(hint, 5000);
     }
     update();
 

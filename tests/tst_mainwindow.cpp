@@ -128,8 +128,7 @@ private slots:
         press(*board(), 0, 1);
         QCOMPARE(window->statusBar()->currentMessage(), QString("Click a number first: its colour is what you paint."));
         QVERIFY(!cells[0][0].isClue && cells[0][1].colour == blankColour);
-        window->statusBar()->clearMessage();
-        const Field &f = board()->puzzle().fields()[0];  // a clue chosen: painting says nothing
+        const Field &f = board()->puzzle().fields()[0];  // a clue chosen: the hint goes, painting says nothing
         press(*board(), int(f.clueRow), int(f.clueColumn));
         press(*board(), 0, 1);
         QVERIFY(cells[0][1].colour != blankColour && window->statusBar()->currentMessage().isEmpty());
