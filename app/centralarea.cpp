@@ -9,7 +9,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
+#include <QStatusBar>
 #include <QVBoxLayout>
 
 QLineEdit *MainWindow::createSettingsEdit(const QString &name, const QString &mask, const QString &text)
@@ -25,6 +27,9 @@ void MainWindow::createCentralArea()
 {
     board = new varritWidget;
     board->setPalette(palette());
+    connect(board, &varritWidget::statusMessage, statusBar(), &QStatusBar::showMessage);
+    connect(board, &varritWidget::statusWithdrawn, this, &MainWindow::withdrawStatus);
+    connect(board, &varritWidget::puzzleShown, this, &MainWindow::showBoardFromTopLeft);
 
     scrollArea = new QScrollArea(this);
     scrollArea->setFrameStyle(QFrame::Panel);
@@ -82,4 +87,18 @@ void MainWindow::generate()
     board->generate(quint32(rowsEdit->displayText().toInt()), quint32(columnsEdit->displayText().toInt()),
                     quint32(seedsEdit->displayText().toInt()), quint32(minFieldSizeEdit->displayText().toInt()),
                     quint32(maxFieldSizeEdit->displayText().toInt()));
+}
+
+// Where nothing else has been said since.
+void MainWindow::withdrawStatus(const QString &text)
+{
+    if (statusBar()->currentMessage() == text)
+        statusBar()->clearMessage();
+}
+
+// A new puzzle is seen from its beginning, wherever the old one was scrolled to.
+void MainWindow::showBoardFromTopLeft()
+{
+    scrollArea->horizontalScrollBar()->setValue(scrollArea->horizontalScrollBar()->minimum());
+    scrollArea->verticalScrollBar()->setValue(scrollArea->verticalScrollBar()->minimum());
 }

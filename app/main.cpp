@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "infobox.h"
 #include "mainwindow.h"
 
 #include <QApplication>
@@ -10,7 +11,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName("varritQt");
+    QApplication::setApplicationName(programName);
     QGuiApplication::setDesktopFileName(VARRIT_APP_ID);
 
     // The player's language where there is a catalogue for it, English else;
@@ -23,7 +24,7 @@ int main(int argc, char *argv[])
 
     MainWindow mainWin;
     mainWin.setWindowIcon(MainWindow::loadIcon("images/star.png"));
-    mainWin.setWindowTitle("varritQt");
+    mainWin.setWindowTitle(programName);
     mainWin.resize(600, 400);
     mainWin.show();
     return app.exec();

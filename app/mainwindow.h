@@ -46,6 +46,8 @@ private:
     void createCentralArea();
     QLineEdit *createSettingsEdit(const QString &name, const QString &mask, const QString &text);
     void zoomTo(unsigned cellSize);
+    void withdrawStatus(const QString &text);
+    void showBoardFromTopLeft();
     bool writePdf(const QString &fileName);
     bool drawPdf(const QString &fileName);
 

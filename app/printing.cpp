@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow.h"
 
+#include "infobox.h"
 #include "varritwidget.h"
 
 #include <QApplication>
@@ -37,7 +38,7 @@ bool MainWindow::printToFile(const QString &fileName)
     QApplication::restoreOverrideCursor();
     if (!written) {
         statusBar()->clearMessage();
-        QMessageBox::warning(this, "varritQt", tr("The file \"%1\" could not be written.").arg(shown));
+        QMessageBox::warning(this, programName, tr("The file \"%1\" could not be written.").arg(shown));
         return false;
     }
     statusBar()->showMessage(tr("Printed to \"%1\"").arg(shown), 5000);

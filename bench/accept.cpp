@@ -19,20 +19,15 @@ struct Run
 // One run of the worker from a fixed seed sequence; stopped after `stopAfterMs` if given.
 Run timedRun(int workers, const GenParams &p, quint32 firstSeed, unsigned long stopAfterMs = 0)
 {
-    PuzzleGrid grid;
     quint32 seed = firstSeed;
-    grid.setSeedSource([&seed] { return seed++; });
     GenThread thread;
+    thread.setSeedSource([&seed] { return seed++; });
     thread.setWorkerCount(workers);
-    thread.setParams(&grid, p);
     const double ms = elapsedMs([&] {
-        thread.clearStopRequest();
-        thread.start();
-        if (stopAfterMs) {
+        thread.startRun(p);
+        if (stopAfterMs)
             QThread::msleep(stopAfterMs);
-            thread.requestStop();
-        }
-        thread.waitForRun();
+        stopAfterMs ? thread.stop() : void(thread.wait());
     });
     return {ms / 1000.0, thread.attemptsMade()};
 }

@@ -59,13 +59,9 @@ void benchMemory()
     GenThread thread;
     const int workers = thread.workersFor(999, 999);
     const double search = peakMegabytes([&thread] {
-        PuzzleGrid grid;
-        thread.setParams(&grid, {999, 999, 999, 2, 1});  // no fit: it runs until stopped
-        thread.clearStopRequest();
-        thread.start();
+        thread.startRun({999, 999, 999, 2, 1});  // no fit: it runs until stopped
         QThread::msleep(500);
-        thread.requestStop();
-        thread.waitForRun();
+        thread.stop();
     });
     std::printf("memory   999 x 999 search on %d threads: peak %.1f MB above start\n", workers, search);
 }
@@ -106,8 +102,7 @@ void benchGenerate()
 void benchCheck()
 {
     PuzzleGrid grid;
-    grid.setSeedSource([] { return 7u; });
-    grid.generate(999, 999, 999);
+    grid.generate(999, 999, 999, 7);
     for (const Field &f : grid.fields())
         for (quint32 i = f.top; i <= f.bottom; ++i)
             for (quint32 j = f.left; j <= f.right; ++j)

@@ -16,7 +16,7 @@ int benchPaint(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     varritWidget board;
-    board.setSeedSource([] { return 3u; });
+    board.generationControl().worker().setSeedSource([] { return 3u; });
     board.generate(999, 999, 999, 1, 999999);
     while (board.isGenerating())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);

@@ -21,6 +21,7 @@ public:
     explicit NumberFont(int cellSize);
 
     void setCellSize(int cellSize);
+    int cellSize() const { return size; }
 
     // The pixel size a number of `digits` digits is drawn at (a fraction for
     // tiny cells).

@@ -1,218 +1,102 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "varritwidget.h"
 
-#include <QAbstractScrollArea>
-#include <QGridLayout>
-#include <QMainWindow>
-#include <QMessageBox>
-#include <QScrollBar>
-#include <QStatusBar>
+#include "infobox.h"
 
-#include <algorithm>
-#include <climits>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QtMath>
 
 varritWidget::varritWidget(QWidget *parent)
     : QWidget(parent)
 {
-    // Qt would otherwise pop the dialog up by itself (4 s after construction,
-    // or from setValue()); it appears only when timeout() shows it.
-    progress.reset();
-    progress.setMinimumDuration(INT_MAX);
-    progress.setRange(0, 100);
-    progress.setAutoClose(false);
-    progress.setModal(true);
-    progress.setLabelText(tr("Generating varrit grid.."));
-
-    connect(&progress, &QProgressDialog::canceled, this, &varritWidget::stopGen);
-    connect(&genThread, &QThread::finished, this, &varritWidget::genFinished);
-    connect(&timer, &QTimer::timeout, this, &varritWidget::timeout);
-}
-
-varritWidget::~varritWidget()
-{
-    // An attempt takes well under a second; forced termination could leave
-    // a runtime lock held.
-    genThread.requestStop();
-    genThread.waitForRun();
+    connect(&generation, &GenerationControl::puzzleReady, this, &varritWidget::showPuzzle);
+    connect(&generation, &GenerationControl::statusMessage, this, &varritWidget::statusMessage);
+    connect(&generation, &GenerationControl::statusWithdrawn, this, &varritWidget::statusWithdrawn);
 }
 
 void varritWidget::generate(quint32 rows, quint32 columns, quint32 seeds, quint32 minFieldSize, quint32 maxFieldSize)
 {
-    const quint32 row = selectedRow, column = selectedColumn;
-    selectedRow = 0;
-    selectedColumn = 0;
+    const quint32 row = game.selectedRow(), column = game.selectedColumn();
+    game.select(0, 0);
     if (rows == 0 || columns == 0) {
-        showMessage(tr("That would be very easy, don't you think? :-)"));
+        showInformation(tr("That would be very easy, don't you think? :-)"));
         return;
     }
-    if (!startGen({rows, columns, seeds, minFieldSize, maxFieldSize})) {
-        // A run that never started leaves the board as it was.
-        selectedRow = row;
-        selectedColumn = column;
-    }
+    emit statusWithdrawn(hint());
+    if (!generation.generate({rows, columns, seeds, minFieldSize, maxFieldSize}))
+        game.select(row, column);  // a run that never started leaves the board as it was
 }
 
-bool varritWidget::startGen(const GenParams &params)
+void varritWidget::showPuzzle(PuzzleGrid *puzzle)
 {
-    genThread.requestStop();
-    genThread.waitForRun();
-    buildGrid.setSeedSource(seedSource);
-    genThread.setParams(&buildGrid, params);
-    running = params;
-    cancelled = false;
-    progress.setLabelText(progressLabel(params));
-    withdrawStatus();
-    timer.setInterval(250);
-    timer.start();
-    genThread.clearStopRequest();
-    ++pendingRuns;
-    if (genThread.startRun())
-        return true;
-    // No thread to be had: the run ends here, as if it had finished, and the
-    // puzzle shown stays. Runs stopped before it have ended too; their
-    // finished() reports, still on their way, change nothing.
-    pendingRuns = 0;
-    buildGrid.clear();
-    progress.hide();
-    timer.stop();
-    showMessage(tr("No new puzzle: the system could not start a thread to generate it."));
-    return false;
-}
-
-// The search goes on until Cancel whatever the limits; where they plainly
-// cannot be met, the player is told so while it runs.
-QString varritWidget::progressLabel(const GenParams &p)
-{
-    QString why;
-    switch (p.limits()) {
-    case GenParams::Limits::Possible:
-        return tr("Generating varrit grid..");
-    case GenParams::Limits::MaxIsZero:
-        why = tr("Max field size is 0, but every field has at least one cell.");
-        break;
-    case GenParams::Limits::MinAboveMax:
-        why = tr("Min field size %L1 is above Max field size %L2.").arg(p.minFieldSize).arg(p.maxFieldSize);
-        break;
-    case GenParams::Limits::MinAboveBoard:
-        why = tr("Min field size %L1 is more than the board's %L2 × %L3 cells.")
-                  .arg(p.minFieldSize)
-                  .arg(p.rows)
-                  .arg(p.columns);
-        break;
-    case GenParams::Limits::NoCountFits:
-        why = tr("A board of %L1 × %L2 cells cannot be cut into fields of %L3 to %L4 cells.")
-                  .arg(p.rows)
-                  .arg(p.columns)
-                  .arg(p.minFieldSize)
-                  .arg(p.maxFieldSize);
-        break;
-    }
-    return tr("Generating varrit grid..") + "\n\n" + why + "\n"
-           + tr("No puzzle can meet these settings: Cancel shows the last attempt.");
-}
-
-void varritWidget::timeout()
-{
-    if (!progress.isVisible())
-        progress.show();
-    timer.setInterval(50);
-    const int value = progress.value();
-    progress.setValue(value < 100 ? value + 1 : 0);
-}
-
-void varritWidget::stopGen()
-{
-    genThread.requestStop();
-    genThread.waitForRun();
-    timer.stop();
-    cancelled = true;
-}
-
-void varritWidget::genFinished()
-{
-    // A run stopped by a newer generate() still reports its end, after the
-    // new run has begun; only the latest run's report completes anything.
-    if (pendingRuns == 0 || --pendingRuns > 0)
-        return;
-    genThread.waitForRun();
-    grid.swapPuzzle(buildGrid);
-    buildGrid.clear();
-
-    progress.hide();
-    timer.stop();
+    game.swapPuzzle(*puzzle);
     adjustBoardSize();
-    showTopLeft();
+    emit puzzleShown();
     update();
-    if (cancelled && !grid.fieldSizesWithin(running.minFieldSize, running.maxFieldSize)) {
-        // Else the puzzle shown would pass for one that meets the settings.
-        quint32 least = UINT_MAX, most = 0;
-        for (const Field &f : grid.fields()) {
-            least = std::min(least, f.area());
-            most = std::max(most, f.area());
-        }
-        showStatus(tr("Cancelled after %L1 attempts: this puzzle's fields have %L2 to %L3 cells, outside %L4..%L5.")
-                       .arg(genThread.attemptsMade())
-                       .arg(least)
-                       .arg(most)
-                       .arg(running.minFieldSize)
-                       .arg(running.maxFieldSize));
-    }
 }
 
 void varritWidget::setPuzzle(const PuzzleGrid &puzzle)
 {
-    grid = puzzle;
-    selectedRow = 0;
-    selectedColumn = 0;
+    PuzzleGrid copy = puzzle;
+    game.select(0, 0);
+    showPuzzle(&copy);
+}
+
+void varritWidget::setCellSize(unsigned size)
+{
+    geometry.cellSize = size;
     adjustBoardSize();
-    showTopLeft();
+}
+
+unsigned varritWidget::getCellSize() const
+{
+    return geometry.cellSize;
+}
+
+void varritWidget::adjustBoardSize()
+{
+    resize(geometry.boardSize(game.grid().rowCount(), game.grid().columnCount()));
+}
+
+void varritWidget::paintEvent(QPaintEvent *event)
+{
+    // Only the cells the exposed part meets: a big board would otherwise stall every scroll.
+    QPainter p(this);
+    boardPainter.drawSquares(p,
+                             geometry.cellsMeeting(event->rect(), game.grid().rowCount(), game.grid().columnCount()));
+}
+
+void varritWidget::drawBoard(QPainter &p)
+{
+    boardPainter.drawSquares(p, boardPainter.allCells());
+}
+
+void varritWidget::drawPage(QPainter &p)
+{
+    boardPainter.drawPage(p);
+}
+
+void varritWidget::mousePressEvent(QMouseEvent *event)
+{
+    // The shown puzzle is about to be replaced; marks made now would be lost.
+    if (isGenerating())
+        return;
+    const PuzzleGame::Outcome outcome =
+        game.press(geometry.rowAt(qFloor(event->position().y())), geometry.columnAt(qFloor(event->position().x())));
+    if (outcome.move == PuzzleGame::Move::None)
+        return;
+    if (outcome.move == PuzzleGame::Move::Selected)
+        emit statusWithdrawn(hint());
+    else if (outcome.move == PuzzleGame::Move::NothingToCopy)
+        emit statusMessage(hint(), 5000);  // with no clue chosen yet, the press copied a blank cell
     update();
+    if (outcome.solved)
+        showInformation(tr("Well done!"));
 }
 
-// Taken up by the next generation; the one under way keeps its own.
-void varritWidget::setSeedSource(std::function<quint32()> source)
+QString varritWidget::hint()
 {
-    seedSource = std::move(source);
-}
-
-// A new puzzle is seen from its beginning, wherever the old one was scrolled to.
-void varritWidget::showTopLeft()
-{
-    for (QWidget *w = parentWidget(); w; w = w->parentWidget()) {
-        if (auto *area = qobject_cast<QAbstractScrollArea *>(w)) {
-            area->horizontalScrollBar()->setValue(area->horizontalScrollBar()->minimum());
-            area->verticalScrollBar()->setValue(area->verticalScrollBar()->minimum());
-            return;
-        }
-    }
-}
-
-void varritWidget::showStatus(const QString &text, int timeout)
-{
-    if (auto *main = qobject_cast<QMainWindow *>(window())) {
-        main->statusBar()->showMessage(text, timeout);
-        statusShown = text;
-    }
-}
-
-// Takes back what the board said, where nothing else has been said since.
-void varritWidget::withdrawStatus()
-{
-    auto *main = qobject_cast<QMainWindow *>(window());
-    if (main && !statusShown.isEmpty() && main->statusBar()->currentMessage() == statusShown)
-        main->statusBar()->clearMessage();
-    statusShown.clear();
-}
-
-void varritWidget::showMessage(const QString &text)
-{
-    QMessageBox box(QMessageBox::Information, "varritQt", text);
-    // The box fits its text, and a window manager cuts the title to that
-    // width: leave room for the title beside the frame's own buttons.
-    if (auto *layout = qobject_cast<QGridLayout *>(box.layout())) {
-        const int width = box.fontMetrics().horizontalAdvance(box.windowTitle()) + 200;
-        layout->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), layout->rowCount(), 0,
-                        1, layout->columnCount());
-    }
-    box.exec();
+    return tr("Click a number first: its colour is what you paint.");
 }

@@ -17,10 +17,13 @@ std::size_t batchFor(const GenParams &p)
 
 }  // namespace
 
-AttemptSearch::AttemptSearch(PuzzleGrid &grid, const GenParams &params, const std::atomic<bool> &stopRequested)
+AttemptSearch::AttemptSearch(PuzzleGrid &grid, const GenParams &params, const std::atomic<bool> &stopRequested,
+                             SeedSource seedSource, std::atomic<quint64> *latest)
     : grid(grid),
       params(params),
       stopRequested(stopRequested),
+      seedSource(std::move(seedSource)),
+      latest(latest),
       batch(batchFor(params))
 { }
 
@@ -30,6 +33,7 @@ void AttemptSearch::run(int workerCount, const HelperStarter &startHelper)
     std::vector<std::unique_ptr<Worker>> workers(std::size_t(std::max(1, workerCount)));
     for (auto &w : workers)
         w = std::make_unique<Worker>();
+    workers[0]->latest = latest;
     // Attempts are claimed, not dealt out, so fewer threads find the same puzzle.
     std::vector<std::thread> helpers;
     helpers.reserve(workers.size());
@@ -69,7 +73,10 @@ void AttemptSearch::work(Worker &w)
         w.partition.generate(params.rows, params.columns, params.seeds, seed);
         ++w.attempts;
         w.lastDone = attempt;
-        if (w.partition.fieldSizesWithin(params.minFieldSize, params.maxFieldSize)) {
+        const AreaRange areas = w.partition.fieldAreas();
+        if (w.latest)
+            w.latest->store(areas.packed(), std::memory_order_relaxed);
+        if (areas.within(params.minFieldSize, params.maxFieldSize)) {
             accept(attempt);
             return;  // keep this partition as it is
         }
@@ -86,7 +93,7 @@ bool AttemptSearch::nextAttempt(Worker &w, quint64 &attempt, quint32 &seed)
         w.first = nextToClaim;
         w.seeds.resize(batch);
         for (quint32 &s : w.seeds)
-            s = grid.nextSeed();
+            s = seedSource();
         nextToClaim += batch;
         w.next = 0;
     }

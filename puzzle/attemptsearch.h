@@ -15,9 +15,9 @@
 
 // Runs generation attempts on several threads at once, each in a partition
 // of its own, and ends with the puzzle one thread would have found: attempt k
-// takes the k-th seed of the grid's seed source, and the lowest-numbered
-// attempt that fits wins. Only claiming attempt numbers and reporting an
-// accepted one are shared; only the puzzle kept is written into the grid.
+// takes the k-th seed of the seed source, and the lowest-numbered attempt
+// that fits wins. Only claiming attempt numbers and reporting an accepted one
+// are shared; only the puzzle kept is written into the grid.
 class AttemptSearch
 {
 public:
@@ -25,8 +25,12 @@ public:
     // Starts a helper thread; throws std::system_error, as std::thread does,
     // when the system has none to give.
     using HelperStarter = std::function<std::thread(std::function<void()>)>;
+    using SeedSource = std::function<quint32()>;
 
-    AttemptSearch(PuzzleGrid &grid, const GenParams &params, const std::atomic<bool> &stopRequested);
+    // The fields of the first thread's latest attempt go to `latest`, when
+    // given, as AreaRange packs them (smallest in the high half).
+    AttemptSearch(PuzzleGrid &grid, const GenParams &params, const std::atomic<bool> &stopRequested,
+                  SeedSource seedSource, std::atomic<quint64> *latest = nullptr);
 
     // Returns once an attempt fits and no lower one still runs, or once every
     // thread has finished its attempt after a stop. The grid then holds the
@@ -47,6 +51,7 @@ private:
         quint64 first = 0;
         quint64 lastDone = none;
         quint64 attempts = 0;
+        std::atomic<quint64> *latest = nullptr;
     };
 
     void work(Worker &w);
@@ -56,6 +61,8 @@ private:
     PuzzleGrid &grid;
     const GenParams params;
     const std::atomic<bool> &stopRequested;
+    const SeedSource seedSource;
+    std::atomic<quint64> *const latest;
     const std::size_t batch;  // attempts claimed at once: small boards finish one in microseconds
 
     std::mutex claimMutex;

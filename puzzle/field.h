@@ -4,6 +4,12 @@
 
 #include "colour.h"
 
+// The cells of a rectangle from `top`, `left` to `bottom`, `right`, all inclusive.
+inline quint32 rectangleArea(quint32 top, quint32 left, quint32 bottom, quint32 right)
+{
+    return (bottom - top + 1) * (right - left + 1);
+}
+
 // One rectangle of the generated solution; bounds are inclusive.
 struct Field
 {
@@ -18,7 +24,7 @@ struct Field
 
     quint32 width() const { return right - left + 1; }
     quint32 height() const { return bottom - top + 1; }
-    quint32 area() const { return width() * height(); }
+    quint32 area() const { return rectangleArea(top, left, bottom, right); }
 };
 
 #endif  // FIELD_H

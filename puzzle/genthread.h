@@ -2,17 +2,19 @@
 #ifndef GENTHREAD_H
 #define GENTHREAD_H
 
+#include "arearange.h"
 #include "attemptsearch.h"
 #include "genparams.h"
+#include "puzzlegrid.h"
 
 #include <QThread>
 
 #include <atomic>
 
-// Repeats generation attempts into a grid until every field's area lies
-// within the limits, or until asked to stop (honoured between attempts).
-// The attempts run on several threads at once; the result is the puzzle a
-// single thread would find from the same seeds.
+// Repeats generation attempts until every field's area lies within the
+// limits, or until stopped, into a grid of its own, and hands the puzzle over
+// when the run ends. The attempts run on several threads at once; the result
+// is the puzzle a single thread would find from the same seeds.
 class GenThread : public QThread
 {
     Q_OBJECT
@@ -22,15 +24,18 @@ public:
     static constexpr quint64 memoryBudget = 256ull << 20;
 
     GenThread();
+    ~GenThread() override;
 
-    void setParams(PuzzleGrid *grid, const GenParams &params);
-    // start(), telling whether a thread could be had: when not, the run
-    // never begins and no finished() comes.
-    bool startRun();
-    void requestStop();
-    void clearStopRequest();
-    bool waitForRun(QDeadlineTimer deadline = QDeadlineTimer(QDeadlineTimer::Forever));
+    // Stops a run under way and starts one for `params`. False when the
+    // system has no thread to give: then nothing more comes of it.
+    bool startRun(const GenParams &params);
+    // Ends the run under way after the attempts in progress, and returns once
+    // it has ended. Its puzzle is still handed over.
+    void stop();
 
+    // Where attempts take their seeds from; empty: a fresh seed every attempt.
+    void setSeedSource(AttemptSearch::SeedSource source);
+    static quint32 freshSeed();
     // Threads for the next runs; 0 (the default) means one per core, fewer
     // where their partitions would not fit the memory budget.
     void setWorkerCount(int count);
@@ -38,19 +43,46 @@ public:
     // How the run's helper threads are started; empty: as std::thread.
     void setHelperStarter(AttemptSearch::HelperStarter starter) { helperStarter = std::move(starter); }
 
-    // Of the last run, read after waitForRun(): the attempts completed, and
-    // the number of the attempt whose puzzle the grid holds.
+    // The settings of the latest run started.
+    const GenParams &runParams() const { return current.params; }
+    // The fields of an attempt of the run under way, at any time; empty
+    // before its first attempt.
+    AreaRange latestAttempt() const { return AreaRange::unpacked(latest.load(std::memory_order_relaxed)); }
+    // Of the last run that ended, once it has (after stop() or wait(), or
+    // where its puzzle is handed over): the attempts completed, and the
+    // number of the attempt whose puzzle it was.
     quint64 attemptsMade() const { return attempts; }
     quint64 resultAttempt() const { return result; }
+
+signals:
+    // Once for every run that no newer one replaced, on the thread that owns
+    // this object: the accepted puzzle, or after stop() the last attempt. The
+    // receiver may take it by swapping.
+    void puzzleReady(PuzzleGrid *puzzle);
 
 protected:
     void run() override;
 
 private:
+    void handOver(quint64 run);
+
+    // What a run works from, fixed when it starts: settings made during a run
+    // are for the next.
+    struct Run
+    {
+        quint64 number = 0;
+        GenParams params;
+        AttemptSearch::SeedSource seeds;
+        AttemptSearch::HelperStarter startHelper;
+        int workers = 1;
+    };
+
     std::atomic<bool> stopRequested{false};
+    std::atomic<quint64> latest{0};
     std::atomic<quint64> runsEnded{0};
-    PuzzleGrid *grid = nullptr;
-    GenParams params;
+    Run current;
+    PuzzleGrid built;
+    AttemptSearch::SeedSource seedSource;
     int workerCount = 0;
     AttemptSearch::HelperStarter helperStarter;
     quint64 attempts = 0;

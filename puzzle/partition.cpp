@@ -4,12 +4,46 @@
 #include "puzzlegrid.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace {
 
 enum Direction { Left = 0, Right = 1, Up = 2, Down = 3 };
+
+// s * 192 + 40, truncated toward zero; only the low byte is kept, so
+// negative values wrap (-1 gives 255).
+quint8 channel(double s)
+{
+    return quint8(qint32(s * 192.0 + 40.0));
+}
+
 }  // namespace
+
+Colour Partition::paletteColour(float phase, quint32 index, quint32 count)
+{
+    const double r = phase;
+    const double i = index;
+    const double n = count;
+    Colour c;
+    c.red = channel(std::sin(r * 11 + ((i * 9.4247779752) / n) * 0.5));
+    c.green = channel(std::sin(r * 49 + ((i * 34.5575192424) / n) * 0.5));
+    c.blue = channel(std::sin(r * 3 + ((i * 153.9380402616) / n) * 0.5));
+    // The wrap can land on white, which would read as unpainted and could
+    // never be cleared: such a field is silver instead.
+    if (c == blankColour)
+        return Colour{192, 192, 192};
+    return c;
+}
+
+Colour Partition::randomColour(RandomSequence &random)
+{
+    Colour c;
+    c.red = quint8(random.next() % 192 + 40);
+    c.green = quint8(random.next() % 192 + 40);
+    c.blue = quint8(random.next() % 192 + 40);
+    return c;
+}
 
 void Partition::generate(quint32 rows, quint32 columns, quint32 seeds, quint32 seed)
 {
@@ -58,7 +92,7 @@ void Partition::startField(quint32 row, quint32 column)
     ids[cellAt(row, column)] = quint32(boxes.size()) + 1;
     Box box{{column, column, row, row}, row, column, {}, 0};
     if (boxes.size() >= paletteSize)
-        box.colour = PuzzleGrid::randomColour(random);
+        box.colour = randomColour(random);
     live.push_back(quint32(boxes.size()));
     boxes.push_back(box);
 }
@@ -149,12 +183,17 @@ void Partition::grow(quint32 index, quint32 direction)
     changed = true;
 }
 
+AreaRange Partition::fieldAreas() const
+{
+    AreaRange range;
+    for (const Box &b : boxes)
+        range.add(b.area());
+    return range;
+}
+
 bool Partition::fieldSizesWithin(quint32 minFieldSize, quint32 maxFieldSize) const
 {
-    return std::all_of(boxes.begin(), boxes.end(), [=](const Box &b) {
-        const quint32 area = b.area();
-        return area >= minFieldSize && area <= maxFieldSize;
-    });
+    return fieldAreas().within(minFieldSize, maxFieldSize);
 }
 
 void Partition::writeTo(PuzzleGrid &grid) const
@@ -162,8 +201,6 @@ void Partition::writeTo(PuzzleGrid &grid) const
     grid.clear();
     if (boxes.empty())
         return;
-    grid.palette().clear();
-    grid.srand(random.current());
     Cell blank;
     blank.colour = blankColour;
     grid.cells().assign(rows, PuzzleGrid::Row(columns, blank));
@@ -171,7 +208,7 @@ void Partition::writeTo(PuzzleGrid &grid) const
     fields.reserve(boxes.size());
     for (const Box &b : boxes) {
         const quint32 id = quint32(fields.size()) + 1;
-        const Colour colour = id <= paletteSize ? PuzzleGrid::paletteColour(phase, id - 1, paletteSize) : b.colour;
+        const Colour colour = id <= paletteSize ? paletteColour(phase, id - 1, paletteSize) : b.colour;
         fields.push_back(
             Field{id, b.side[Up], b.side[Left], b.side[Down], b.side[Right], colour, b.clueRow, b.clueColumn});
         Cell &clue = grid.cells()[b.clueRow][b.clueColumn];
@@ -180,6 +217,4 @@ void Partition::writeTo(PuzzleGrid &grid) const
         clue.isClue = true;
         clue.area = b.area();
     }
-    for (quint32 i = quint32(boxes.size()); i < paletteSize; ++i)
-        grid.palette().push_back(PuzzleGrid::paletteColour(phase, i, paletteSize));
 }

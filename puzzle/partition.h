@@ -2,7 +2,9 @@
 #ifndef PARTITION_H
 #define PARTITION_H
 
+#include "arearange.h"
 #include "colour.h"
+#include "field.h"
 #include "randomsequence.h"
 
 #include <vector>
@@ -18,9 +20,9 @@ class Partition
 public:
     // Cuts rows x columns cells into fields, drawing from `seed`.
     void generate(quint32 rows, quint32 columns, quint32 seeds, quint32 seed);
+    AreaRange fieldAreas() const;
     bool fieldSizesWithin(quint32 minFieldSize, quint32 maxFieldSize) const;
-    // The puzzle of the last attempt: cells, fields and the prepared colours
-    // no field took.
+    // The puzzle of the last attempt, with its colours and clue cells.
     void writeTo(PuzzleGrid &grid) const;
 
     // What an attempt keeps of a board's size: a field id a cell (the boxes,
@@ -29,6 +31,12 @@ public:
     {
         return (quint64(rows) + 2) * (quint64(columns) + 2) * sizeof(quint32);
     }
+
+    // The colour of field `index` of the `count` that take prepared colours:
+    // three sine waves over the index, shifted by the attempt's phase.
+    static Colour paletteColour(float phase, quint32 index, quint32 count);
+    // The colour of a field past those: three draws, each channel 40..231.
+    static Colour randomColour(RandomSequence &random);
 
 private:
     // A field's rectangle, its sides indexed by the direction that moves them
@@ -41,7 +49,7 @@ private:
         quint32 clueRow, clueColumn;
         Colour colour;  // only of fields past the palette: theirs are drawn at once
         quint8 blocked;
-        quint32 area() const { return (side[1] - side[0] + 1) * (side[3] - side[2] + 1); }
+        quint32 area() const { return rectangleArea(side[2], side[0], side[3], side[1]); }
     };
 
     void startField(quint32 row, quint32 column);

@@ -60,7 +60,7 @@ inline void passTimers(int ms, const std::function<void()> &then = {})
 inline bool generateFixed(varritWidget &board, quint32 rows, quint32 columns, quint32 seeds, quint32 seed,
                           quint32 minFieldSize = 1, quint32 maxFieldSize = 999999)
 {
-    board.setSeedSource([seed]() mutable { return seed++; });
+    board.generationControl().worker().setSeedSource([seed]() mutable { return seed++; });
     board.generate(rows, columns, seeds, minFieldSize, maxFieldSize);
     return QTest::qWaitFor([&board] { return !board.isGenerating(); }, 20000);
 }

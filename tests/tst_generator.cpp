@@ -24,15 +24,17 @@ static quint64 fingerprint(const PuzzleGrid &g)
     return h;
 }
 
-// One run of the worker on side x side cells, 15 seeds; false if it hangs.
-static bool runThread(GenThread &t, PuzzleGrid &g, int w, std::function<quint32()> s, quint32 lo = 2, quint32 hi = 10,
-                      quint32 side = 10)
+// One run of the worker on side x side cells, 15 seeds: the fingerprint of the puzzle it hands over, 0 if none comes.
+static quint64 runThread(GenThread &t, int w, std::function<quint32()> s, quint32 lo = 2, quint32 hi = 10,
+                         quint32 side = 10)
 {
-    g.setSeedSource(std::move(s));
+    quint64 print = 0;
+    const auto c = QObject::connect(&t, &GenThread::puzzleReady, [&print](PuzzleGrid *p) { print = fingerprint(*p); });
+    t.setSeedSource(std::move(s));
     t.setWorkerCount(w);
-    t.setParams(&g, {side, side, 15, lo, hi});
-    t.start();
-    return t.waitForRun(QDeadlineTimer(30000));
+    const bool came = t.startRun({side, side, 15, lo, hi}) && QTest::qWaitFor([&print] { return print; }, 30000);
+    QObject::disconnect(c);
+    return came ? print : 0;
 }
 
 class TestGenerator : public QObject
@@ -61,12 +63,9 @@ private slots:
     {
         QFETCH(QList<quint32>, p);
         QFETCH(quint64, expected);
-        int calls = 0;
         PuzzleGrid g;
-        g.setSeedSource([&calls, &p] { return ++calls, p[3]; });
-        g.generate(p[0], p[1], p[2]);
-        g.generate(p[0], p[1], p[2]);  // rebuilt in place: the same again
-        QCOMPARE(calls, 2);
+        g.generate(p[0] + 1, p[1] + 2, p[2], p[3] + 1);
+        g.generate(p[0], p[1], p[2], p[3]);  // rebuilt in place
         QCOMPARE(fingerprint(g), expected);
         // One partition through every row, as a search thread keeps it: other-sized attempts leave nothing behind.
         static Partition reused;
@@ -74,7 +73,7 @@ private slots:
         PuzzleGrid written;
         reused.writeTo(written);
         QCOMPARE(fingerprint(written), expected);
-        QVERIFY(PuzzleGrid::freshSeed() != PuzzleGrid::freshSeed());  // and attempts microseconds apart differ
+        QVERIFY(GenThread::freshSeed() != GenThread::freshSeed());  // and attempts microseconds apart differ
     }
 
     void threads_data()
@@ -89,7 +88,7 @@ private slots:
         QFETCH(int, workers);
         const auto counting = [](quint32 s) { return [s]() mutable { return s++; }; };
         for (quint32 first = 0; first < 80000; first += 9973) {  // about one attempt in a hundred fits
-            PuzzleGrid reference, grid;
+            PuzzleGrid reference;
             quint32 k = 0;
             for (bool fits = false; !fits; fits = reference.fieldSizesWithin(2, 10))
                 reference.generate(10, 10, 15, first + k++);
@@ -100,12 +99,11 @@ private slots:
                     throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
                 return std::thread(std::move(task));
             });
-            QVERIFY2(runThread(thread, grid, workers, counting(first)), "the run never ended");
+            QCOMPARE(runThread(thread, workers, counting(first)), fingerprint(reference));
             QCOMPARE(asked, std::min(workers - 1, allowed + 1));  // the helpers are started through it, and only so
             QVERIFY(thread.resultAttempt() == k - 1 && thread.attemptsMade() >= k);  // every lower one tried
-            QCOMPARE(fingerprint(grid), fingerprint(reference));
             GenThread lone;  // attempt 0 fits, and no later one would: the other threads stop all the same
-            QVERIFY(runThread(lone, grid, workers, [&, n = 0]() mutable { return n++ ? first : first + k - 1; }));
+            QVERIFY(runThread(lone, workers, [&, n = 0]() mutable { return n++ ? first : first + k - 1; }));
             GenThread all;  // every attempt fits; helpers claim theirs once the first is under way: the lowest wins
             std::atomic<bool> claimed{false};
             const auto later = [&claimed](auto task) {
@@ -115,20 +113,28 @@ private slots:
             };
             all.setHelperStarter([&later](std::function<void()> task) { return std::thread(later, task); });
             const auto first0 = [&claimed, s = first]() mutable { return claimed = true, s++; };
-            QVERIFY(runThread(all, grid, workers, first0, 1, 90000, 300) && all.resultAttempt() == 0);
+            QVERIFY(runThread(all, workers, first0, 1, 90000, 300) && all.resultAttempt() == 0);
         }
-        // A stop raised before the run: each thread completes the attempt it began, the grid holds the highest.
+        // A stop raised before the search: each thread completes the attempt it began, the grid holds the highest.
         PuzzleGrid grid, replay;
-        GenThread thread;
-        thread.requestStop();
-        QVERIFY2(runThread(thread, grid, workers, counting(500), 5, 4), "the stop was lost");
-        QVERIFY(thread.attemptsMade() == quint64(workers) && thread.resultAttempt() + 1 >= quint64(workers));
-        replay.generate(10, 10, 15, 500 + quint32(thread.resultAttempt()));
+        const std::atomic<bool> stop{true};
+        AttemptSearch search(grid, {10, 10, 15, 5, 4}, stop, counting(500));
+        search.run(workers);
+        QVERIFY(search.attempts() == quint64(workers) && search.resultAttempt() + 1 >= quint64(workers));
+        replay.generate(10, 10, 15, 500 + quint32(search.resultAttempt()));
         QCOMPARE(fingerprint(grid), fingerprint(replay));
+        // A run replaced by a newer one hands nothing over; a stopped one its last attempt.
+        GenThread thread;
+        QList<quint32> sizes;
+        connect(&thread, &GenThread::puzzleReady, this, [&sizes](PuzzleGrid *p) { sizes << p->rowCount(); });
+        thread.setWorkerCount(workers);
+        QVERIFY(thread.startRun({20, 20, 15, 5, 4}) && thread.startRun({30, 30, 15, 5, 4}));
+        thread.stop();
+        QTRY_COMPARE(sizes, QList<quint32>{30});
         thread.setWorkerCount(0);  // by itself: one per core, within the memory budget
         QVERIFY(thread.workersFor(20000, 20000) == 1 && thread.workersFor(10, 10) == QThread::idealThreadCount());
     }
 };
 
-QTEST_APPLESS_MAIN(TestGenerator)
+QTEST_GUILESS_MAIN(TestGenerator)
 #include "tst_generator.moc"

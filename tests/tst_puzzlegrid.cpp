@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "puzzlegrid.h"
+#include "partition.h"
+#include "puzzlegame.h"
 
 #include <QtTest>
 
@@ -11,22 +12,58 @@ private slots:
     void paletteColours()
     {
         const auto rgb = [](const Colour &c) { return QList<int>{c.red, c.green, c.blue}; };
-        QCOMPARE(rgb(PuzzleGrid::paletteColour(0.0f, 3, 4)), (QList<int>{223, 113, 217}));  // red wraps from -33
-        QCOMPARE(rgb(PuzzleGrid::paletteColour(15033.0f, 121, 146)), (QList<int>{249, 20, 166}));
-        QCOMPARE(rgb(PuzzleGrid::paletteColour(15033.0f, 122, 146)), (QList<int>{192, 192, 192}));  // not white
-        // One draw for the phase, however many colours; then three per invented colour.
+        QCOMPARE(rgb(Partition::paletteColour(0.0f, 3, 4)), (QList<int>{223, 113, 217}));  // red wraps from -33
+        QCOMPARE(rgb(Partition::paletteColour(15033.0f, 121, 146)), (QList<int>{249, 20, 166}));
+        QCOMPARE(rgb(Partition::paletteColour(15033.0f, 122, 146)), (QList<int>{192, 192, 192}));  // not white
+        // One draw for the phase, then three per invented colour.
         const QList<QList<int>> expected = {{218, 224, 32}, {110, 145, 194}, {118, 106, 126}, {177, 141, 157}};
-        for (quint32 count : {0u, 3u}) {
-            PuzzleGrid g;
-            g.preparePalette(7);  // replaced, not added to
-            g.srand(42);
-            g.preparePalette(count);
-            g.cells().assign(2, PuzzleGrid::Row(2));
-            g.clear();  // leaves the palette alone
-            for (quint32 i = 0; i < count; ++i)
-                QCOMPARE(rgb(g.takeColour()), expected[int(i)]);
-            QVERIFY(g.rowCount() == 0 && rgb(g.takeColour()) == expected[3]);
+        RandomSequence random;
+        random.seed(42);
+        const float phase = float(random.next());
+        for (quint32 i = 0; i < 3; ++i)
+            QCOMPARE(rgb(Partition::paletteColour(phase, i, 3)), expected[int(i)]);
+        QCOMPARE(rgb(Partition::randomColour(random)), expected[3]);
+    }
+
+    void pressesToMoves_data()
+    {
+        // 3 x 4 cells: clue 1 (8 cells) at (0,0), selected at first; clue 2 (4 cells) at (2,3). Presses "rc", or
+        // "s" and a cell selected by hand; the moves: Selected, Painted, Cleared, Nothing to copy, '-' none, '!'
+        // solved; then the field ids.
+        QTest::addColumn<QString>("row");
+        QTest::newRow("second press clears") << "11 11 12 = PCP = 1.....1....2";
+        QTest::newRow("another clue") << "23 11 = SP = 1....2.....2";
+        QTest::newRow("cleared whatever is selected") << "11 23 11 12 = PSCP = 1.....2....2";
+        QTest::newRow("outside the board, the selection kept") << "23 30 04 11 = S--P = 1....2.....2";
+        QTest::newRow("a selection that is blank copies nothing") << "s12 11 11 = NN = 1..........2";
+        QTest::newRow("a copy of a painted cell") << "11 s11 12 = PP = 1....11....2";
+        QTest::newRow("solved, said again on a clue, undone")
+            << "01 02 03 10 11 12 13 23 20 21 22 23 22 = PPPPPPPSPPP!S!C = 1111111122.2";
+    }
+
+    void pressesToMoves()
+    {
+        QFETCH(QString, row);
+        const QStringList parts = row.split(" = ");
+        PuzzleGrid puzzle;
+        puzzle.generate(3, 4, 3, 14);
+        PuzzleGame game;
+        game.swapPuzzle(puzzle);
+        QString moves;
+        for (const QString &p : parts[0].split(' ')) {
+            const quint32 r = quint32(p.right(2)[0].digitValue()), c = quint32(p.right(1).toInt());
+            if (p.startsWith('s')) {
+                game.select(r, c);
+                continue;
+            }
+            const PuzzleGame::Outcome o = game.press(r, c);
+            moves += QString("-SPCN")[int(o.move)] + QString(o.solved ? "!" : "");
         }
+        QString marks;
+        for (const auto &cells : game.grid().cells())
+            for (const Cell &cell : cells)
+                marks += cell.fieldId ? QString::number(cell.fieldId) : ".";
+        QCOMPARE(moves + " = " + marks, parts[1] + " = " + parts[2]);
     }
 };
 

@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>GenerationControl</name>
+    <message>
+        <source>No new puzzle: the system could not start a thread to generate it.</source>
+        <translation>Kein neues Rätsel: Das System konnte keinen Thread starten, um es zu erzeugen.</translation>
+    </message>
+    <message>
+        <source>Cancelled after %L1 attempts: this puzzle&apos;s fields have %L2 to %L3 cells, outside %L4..%L5.</source>
+        <translation>Nach %L1 Versuchen abgebrochen: Die Felder dieses Rätsels haben %L2 bis %L3 Zellen, außerhalb von %L4..%L5.</translation>
+    </message>
+    <message>
+        <source>Generating varrit grid..</source>
+        <translation>Varrit-Gitter wird erzeugt..</translation>
+    </message>
+    <message>
+        <source>Max field size is 0, but every field has at least one cell.</source>
+        <translation>Die max. Feldgröße ist 0, aber jedes Feld hat mindestens eine Zelle.</translation>
+    </message>
+    <message>
+        <source>Min field size %L1 is above Max field size %L2.</source>
+        <translation>Die min. Feldgröße %L1 liegt über der max. Feldgröße %L2.</translation>
+    </message>
+    <message>
+        <source>Min field size %L1 is more than the board&apos;s %L2 × %L3 cells.</source>
+        <translation>Die min. Feldgröße %L1 ist größer als die %L2 × %L3 Zellen des Gitters.</translation>
+    </message>
+    <message>
+        <source>A board of %L1 × %L2 cells cannot be cut into fields of %L3 to %L4 cells.</source>
+        <translation>Ein Gitter aus %L1 × %L2 Zellen lässt sich nicht in Felder mit %L3 bis %L4 Zellen teilen.</translation>
+    </message>
+    <message>
+        <source>No puzzle can meet these settings: Cancel shows the last attempt.</source>
+        <translation>Kein Rätsel erfüllt diese Einstellungen: „Abbrechen“ zeigt den letzten Versuch.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Settings:</source>
@@ -153,40 +188,8 @@ Kombination von Werten
 <context>
     <name>varritWidget</name>
     <message>
-        <source>Generating varrit grid..</source>
-        <translation>Varrit-Gitter wird erzeugt..</translation>
-    </message>
-    <message>
         <source>That would be very easy, don&apos;t you think? :-)</source>
         <translation>Das wäre doch etwas zu einfach, oder? :-)</translation>
-    </message>
-    <message>
-        <source>No new puzzle: the system could not start a thread to generate it.</source>
-        <translation>Kein neues Rätsel: Das System konnte keinen Thread starten, um es zu erzeugen.</translation>
-    </message>
-    <message>
-        <source>Max field size is 0, but every field has at least one cell.</source>
-        <translation>Die max. Feldgröße ist 0, aber jedes Feld hat mindestens eine Zelle.</translation>
-    </message>
-    <message>
-        <source>Min field size %L1 is above Max field size %L2.</source>
-        <translation>Die min. Feldgröße %L1 liegt über der max. Feldgröße %L2.</translation>
-    </message>
-    <message>
-        <source>Min field size %L1 is more than the board&apos;s %L2 × %L3 cells.</source>
-        <translation>Die min. Feldgröße %L1 ist größer als die %L2 × %L3 Zellen des Gitters.</translation>
-    </message>
-    <message>
-        <source>A board of %L1 × %L2 cells cannot be cut into fields of %L3 to %L4 cells.</source>
-        <translation>Ein Gitter aus %L1 × %L2 Zellen lässt sich nicht in Felder mit %L3 bis %L4 Zellen teilen.</translation>
-    </message>
-    <message>
-        <source>No puzzle can meet these settings: Cancel shows the last attempt.</source>
-        <translation>Kein Rätsel erfüllt diese Einstellungen: „Abbrechen“ zeigt den letzten Versuch.</translation>
-    </message>
-    <message>
-        <source>Cancelled after %L1 attempts: this puzzle&apos;s fields have %L2 to %L3 cells, outside %L4..%L5.</source>
-        <translation>Nach %L1 Versuchen abgebrochen: Die Felder dieses Rätsels haben %L2 bis %L3 Zellen, außerhalb von %L4..%L5.</translation>
     </message>
     <message>
         <source>Click a number first: its colour is what you paint.</source>

@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>GenerationControl</name>
+    <message>
+        <source>No new puzzle: the system could not start a thread to generate it.</source>
+        <translation>Pas de nouvelle grille&#xa0;: le système n’a pas pu lancer de fil d’exécution pour la créer.</translation>
+    </message>
+    <message>
+        <source>Cancelled after %L1 attempts: this puzzle&apos;s fields have %L2 to %L3 cells, outside %L4..%L5.</source>
+        <translation>Annulé après %L1 essais&#xa0;: les zones de cette grille ont de %L2 à %L3 cases, hors de %L4..%L5.</translation>
+    </message>
+    <message>
+        <source>Generating varrit grid..</source>
+        <translation>Création de la grille varrit..</translation>
+    </message>
+    <message>
+        <source>Max field size is 0, but every field has at least one cell.</source>
+        <translation>La taille max. de zone est 0, or chaque zone a au moins une case.</translation>
+    </message>
+    <message>
+        <source>Min field size %L1 is above Max field size %L2.</source>
+        <translation>La taille min. de zone %L1 dépasse la taille max. %L2.</translation>
+    </message>
+    <message>
+        <source>Min field size %L1 is more than the board&apos;s %L2 × %L3 cells.</source>
+        <translation>La taille min. de zone %L1 dépasse les %L2 × %L3 cases de la grille.</translation>
+    </message>
+    <message>
+        <source>A board of %L1 × %L2 cells cannot be cut into fields of %L3 to %L4 cells.</source>
+        <translation>Une grille de %L1 × %L2 cases ne peut pas être découpée en zones de %L3 à %L4 cases.</translation>
+    </message>
+    <message>
+        <source>No puzzle can meet these settings: Cancel shows the last attempt.</source>
+        <translation>Aucune grille ne respecte ces paramètres&#xa0;: «&#xa0;Annuler&#xa0;» affiche le dernier essai.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Settings:</source>
@@ -153,40 +188,8 @@ combinaisons de paramètres
 <context>
     <name>varritWidget</name>
     <message>
-        <source>Generating varrit grid..</source>
-        <translation>Création de la grille varrit..</translation>
-    </message>
-    <message>
         <source>That would be very easy, don&apos;t you think? :-)</source>
         <translation>Ce serait un peu trop facile, vous ne trouvez pas&#xa0;? :-)</translation>
-    </message>
-    <message>
-        <source>No new puzzle: the system could not start a thread to generate it.</source>
-        <translation>Pas de nouvelle grille&#xa0;: le système n’a pas pu lancer de fil d’exécution pour la créer.</translation>
-    </message>
-    <message>
-        <source>Max field size is 0, but every field has at least one cell.</source>
-        <translation>La taille max. de zone est 0, or chaque zone a au moins une case.</translation>
-    </message>
-    <message>
-        <source>Min field size %L1 is above Max field size %L2.</source>
-        <translation>La taille min. de zone %L1 dépasse la taille max. %L2.</translation>
-    </message>
-    <message>
-        <source>Min field size %L1 is more than the board&apos;s %L2 × %L3 cells.</source>
-        <translation>La taille min. de zone %L1 dépasse les %L2 × %L3 cases de la grille.</translation>
-    </message>
-    <message>
-        <source>A board of %L1 × %L2 cells cannot be cut into fields of %L3 to %L4 cells.</source>
-        <translation>Une grille de %L1 × %L2 cases ne peut pas être découpée en zones de %L3 à %L4 cases.</translation>
-    </message>
-    <message>
-        <source>No puzzle can meet these settings: Cancel shows the last attempt.</source>
-        <translation>Aucune grille ne respecte ces paramètres&#xa0;: «&#xa0;Annuler&#xa0;» affiche le dernier essai.</translation>
-    </message>
-    <message>
-        <source>Cancelled after %L1 attempts: this puzzle&apos;s fields have %L2 to %L3 cells, outside %L4..%L5.</source>
-        <translation>Annulé après %L1 essais&#xa0;: les zones de cette grille ont de %L2 à %L3 cases, hors de %L4..%L5.</translation>
     </message>
     <message>
         <source>Click a number first: its colour is what you paint.</source>

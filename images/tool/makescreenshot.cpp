@@ -50,7 +50,7 @@ int main(int argc, char *argv[])
     window.resize(600, 400);
     auto *board = window.findChild<varritWidget *>();
     // Seeds counted up from a fixed start: the same pictures on every run.
-    board->setSeedSource([seed = 20261206u]() mutable { return seed++; });
+    board->generationControl().worker().setSeedSource([seed = 20261206u]() mutable { return seed++; });
     for (QAction *action : window.findChildren<QAction *>())
         if (action->text() == QLatin1String("&Generate"))
             action->trigger();

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "varritwidget.h"
+#include "boardpainter.h"
 
+#include "puzzlegame.h"
 #include "squarebatch.h"
 
-#include <QPaintEvent>
 #include <QPainter>
 
 #include <vector>
@@ -15,77 +15,59 @@ const QColor outlineGrey(128, 128, 128);
 
 }  // namespace
 
-void varritWidget::setCellSize(unsigned size)
+BoardPainter::BoardPainter(const PuzzleGame &game, const BoardGeometry &geometry)
+    : game(game),
+      geometry(geometry),
+      numberFont(int(geometry.cellSize))
+{ }
+
+BoardGeometry::Range BoardPainter::allCells() const
 {
-    geometry.cellSize = size;
-    numberFont.setCellSize(int(size));
-    adjustBoardSize();
+    return {0, int(game.grid().rowCount()) - 1, 0, int(game.grid().columnCount()) - 1};
 }
 
-unsigned varritWidget::getCellSize() const
+SquareBatch BoardPainter::batch(const BoardGeometry::Range &cells) const
 {
-    return geometry.cellSize;
-}
-
-void varritWidget::adjustBoardSize()
-{
-    resize(geometry.boardSize(grid.rowCount(), grid.columnCount()));
-}
-
-BoardGeometry::Range varritWidget::allCells() const
-{
-    return {0, int(grid.rowCount()) - 1, 0, int(grid.columnCount()) - 1};
-}
-
-void varritWidget::paintEvent(QPaintEvent *event)
-{
-    // Only the cells the exposed part meets: a big board would otherwise stall every scroll.
-    QPainter painter(this);
-    drawSquares(painter, geometry.cellsMeeting(event->rect(), grid.rowCount(), grid.columnCount()));
-}
-
-void varritWidget::drawBoard(QPainter &painter)
-{
-    drawSquares(painter, allCells());
+    return SquareBatch(game.grid(), geometry, cells, game.selectedRow(), game.selectedColumn());
 }
 
 // Fills, then outlines, then numbers. No cell's drawing reaches into another
 // square, so this draws what a cell at a time would; a clue's black outline
 // covers the grey one exactly.
-void varritWidget::drawSquares(QPainter &painter, const BoardGeometry::Range &cells)
+void BoardPainter::drawSquares(QPainter &painter, const BoardGeometry::Range &cells)
 {
-    const SquareBatch batch(grid, geometry, cells, selectedRow, selectedColumn);
-    std::vector<QRect> squares;
+    const SquareBatch squares = batch(cells);
+    std::vector<QRect> rects;
     painter.save();
     painter.setPen(Qt::NoPen);
-    batch.forEachColour([&](QRgb colour, const SquareBatch::Run *run, const SquareBatch::Run *end) {
-        for (squares.clear(); run != end; ++run)
+    squares.forEachColour([&](QRgb colour, const SquareBatch::Run *run, const SquareBatch::Run *end) {
+        for (rects.clear(); run != end; ++run)
             for (int j = run->first; j <= run->last; ++j)
-                squares.push_back(geometry.square(run->row, j));
+                rects.push_back(geometry.square(run->row, j));
         painter.setBrush(QColor(colour));
-        painter.drawRects(squares.data(), int(squares.size()));
+        painter.drawRects(rects.data(), int(rects.size()));
     });
-    squares = geometry.squares(cells);
+    rects = geometry.squares(cells);
     painter.setBrush(Qt::NoBrush);
     painter.setPen(outlineGrey);
-    painter.drawRects(squares.data(), int(squares.size()));
-    drawClues(painter, batch);
+    painter.drawRects(rects.data(), int(rects.size()));
+    drawClues(painter, squares);
     painter.restore();
 }
 
 // The whole board on a white page, where a printer pays for every call and
 // every byte: blank cells need no fill, and a run of one colour along a row
 // is one dashed stroke as wide as a square.
-void varritWidget::drawPage(QPainter &painter)
+void BoardPainter::drawPage(QPainter &painter)
 {
-    if (grid.rowCount() == 0)
+    if (game.grid().rowCount() == 0)
         return;
-    const SquareBatch batch(grid, geometry, allCells(), selectedRow, selectedColumn);
+    const SquareBatch squares = batch(allCells());
     const qreal side = geometry.cellSize;
     const QRgb blank = qRgb(blankColour.red, blankColour.green, blankColour.blue);
     std::vector<QLineF> lines;
     painter.save();
-    batch.forEachColour([&](QRgb colour, const SquareBatch::Run *run, const SquareBatch::Run *end) {
+    squares.forEachColour([&](QRgb colour, const SquareBatch::Run *run, const SquareBatch::Run *end) {
         if (colour == blank)
             return;
         for (lines.clear(); run != end; ++run) {
@@ -98,15 +80,15 @@ void varritWidget::drawPage(QPainter &painter)
         painter.drawLines(lines.data(), int(lines.size()));
     });
     drawGridLines(painter);
-    drawClues(painter, batch);
+    drawClues(painter, squares);
     painter.restore();
 }
 
 // The grey outlines of a page: two dashed lines for each row and column of
 // squares, which pay off from three of each.
-void varritWidget::drawGridLines(QPainter &painter)
+void BoardPainter::drawGridLines(QPainter &painter)
 {
-    const int rows = int(grid.rowCount()), columns = int(grid.columnCount());
+    const int rows = int(game.grid().rowCount()), columns = int(game.grid().columnCount());
     painter.setPen(outlineGrey);
     if (rows < 3 || columns < 3) {
         const std::vector<QRect> squares = geometry.squares(allCells());
@@ -129,9 +111,12 @@ void varritWidget::drawGridLines(QPainter &painter)
     painter.drawLines(lines.data(), int(lines.size()));
 }
 
-// Black outlines, then the numbers, by pen and font.
-void varritWidget::drawClues(QPainter &painter, const SquareBatch &batch)
+// Black outlines, then the numbers, by pen and font; the font follows the
+// cell size.
+void BoardPainter::drawClues(QPainter &painter, const SquareBatch &batch)
 {
+    if (numberFont.cellSize() != int(geometry.cellSize))
+        numberFont.setCellSize(int(geometry.cellSize));
     painter.setPen(QColor(0, 0, 0));
     painter.drawRects(batch.clueSquares.data(), int(batch.clueSquares.size()));
     for (std::size_t k = 0; k < batch.numbers.size(); ++k) {

@@ -1,0 +1,124 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "generationcontrol.h"
+
+#include "infobox.h"
+#include "puzzlegrid.h"
+
+#include <climits>
+#include <utility>
+
+namespace {
+
+// The dialog shows a quarter of a second into a run, then its bar moves a
+// step every twentieth of a second: it shows activity, not a share of work.
+constexpr int firstTickMs = 250;
+constexpr int tickMs = 50;
+
+}  // namespace
+
+GenerationControl::GenerationControl(QObject *parent)
+    : QObject(parent)
+{
+    // Qt would otherwise pop the dialog up by itself (4 s after construction,
+    // or from setValue()); it appears only when tick() shows it.
+    progress.reset();
+    progress.setMinimumDuration(INT_MAX);
+    progress.setRange(0, 100);
+    progress.setAutoClose(false);
+    progress.setModal(true);
+    progress.setLabelText(idleLabel());
+
+    connect(&progress, &QProgressDialog::canceled, this, &GenerationControl::cancel);
+    connect(&genThread, &GenThread::puzzleReady, this, &GenerationControl::runEnded);
+    connect(&timer, &QTimer::timeout, this, &GenerationControl::tick);
+}
+
+bool GenerationControl::generate(const GenParams &params)
+{
+    cancelled = false;
+    if (!report.isEmpty())
+        emit statusWithdrawn(std::exchange(report, QString()));
+    progress.setLabelText(progressLabel(params));
+    underWay = genThread.startRun(params);
+    if (underWay) {
+        timer.start(firstTickMs);
+        return true;
+    }
+    // The puzzle shown stays; a run stopped for this one reports nothing.
+    progress.hide();
+    timer.stop();
+    showInformation(tr("No new puzzle: the system could not start a thread to generate it."));
+    return false;
+}
+
+void GenerationControl::cancel()
+{
+    cancelled = true;
+    genThread.stop();
+    timer.stop();
+}
+
+void GenerationControl::tick()
+{
+    if (!progress.isVisible())
+        progress.show();
+    timer.setInterval(tickMs);
+    const int value = progress.value();
+    progress.setValue(value < 100 ? value + 1 : 0);
+}
+
+void GenerationControl::runEnded(PuzzleGrid *puzzle)
+{
+    underWay = false;
+    progress.hide();
+    timer.stop();
+    const AreaRange areas = puzzle->fieldAreas();
+    emit puzzleReady(puzzle);
+    const GenParams &p = genThread.runParams();
+    if (cancelled && !areas.within(p.minFieldSize, p.maxFieldSize)) {
+        // Else the puzzle shown would pass for one that meets the settings.
+        report = tr("Cancelled after %L1 attempts: this puzzle's fields have %L2 to %L3 cells, outside %L4..%L5.")
+                     .arg(genThread.attemptsMade())
+                     .arg(areas.smallest)
+                     .arg(areas.largest)
+                     .arg(p.minFieldSize)
+                     .arg(p.maxFieldSize);
+        emit statusMessage(report, 0);
+    }
+}
+
+QString GenerationControl::idleLabel()
+{
+    return tr("Generating varrit grid..");
+}
+
+// The search goes on until Cancel whatever the limits; where they plainly
+// cannot be met, the player is told so while it runs.
+QString GenerationControl::progressLabel(const GenParams &p)
+{
+    QString why;
+    switch (p.limits()) {
+    case GenParams::Limits::Possible:
+        return idleLabel();
+    case GenParams::Limits::MaxIsZero:
+        why = tr("Max field size is 0, but every field has at least one cell.");
+        break;
+    case GenParams::Limits::MinAboveMax:
+        why = tr("Min field size %L1 is above Max field size %L2.").arg(p.minFieldSize).arg(p.maxFieldSize);
+        break;
+    case GenParams::Limits::MinAboveBoard:
+        why = tr("Min field size %L1 is more than the board's %L2 × %L3 cells.")
+                  .arg(p.minFieldSize)
+                  .arg(p.rows)
+                  .arg(p.columns);
+        break;
+    case GenParams::Limits::NoCountFits:
+        why = tr("A board of %L1 × %L2 cells cannot be cut into fields of %L3 to %L4 cells.")
+                  .arg(p.rows)
+                  .arg(p.columns)
+                  .arg(p.minFieldSize)
+                  .arg(p.maxFieldSize);
+        break;
+    }
+    return idleLabel() + "\n\n" + why + "\n" + tr("No puzzle can meet these settings: Cancel shows the last attempt.");
+}
