@@ -5,6 +5,7 @@
 #include <QMainWindow>
 
 class QAction;
+class QIODevice;
 class QIcon;
 class QGroupBox;
 class QLineEdit;
@@ -48,8 +49,9 @@ private:
     void zoomTo(unsigned cellSize);
     void withdrawStatus(const QString &text);
     void showBoardFromTopLeft();
-    bool writePdf(const QString &fileName);
-    bool drawPdf(const QString &fileName);
+    bool writePdf(const QString &fileName, QString &reason);
+    bool writeStream(const QString &fileName, const QByteArray &page, QString &reason);
+    void drawPdf(QIODevice &out);
 
     QMenu *fileMenu = nullptr;
     QMenu *helpMenu = nullptr;

@@ -151,12 +151,37 @@ private slots:
         }
     }
 
+    void progressLabels_data()
+    {
+        QTest::addColumn<QList<quint32>>("settings");  // rows, columns, seeds, min, max
+        QTest::addColumn<QString>("why");              // no puzzle can meet them
+        QTest::newRow("one field of all 12 cells") << QList<quint32>{3, 4, 1, 12, 12} << "";
+        QTest::newRow("max 0, min 0") << QList<quint32>{8, 8, 15, 0, 0}
+                                      << "Max field size is 0, but every field has at least one cell.";
+        QTest::newRow("min above max") << QList<quint32>{8, 8, 15, 5, 4}
+                                       << "Min field size 5 is above Max field size 4.";
+        QTest::newRow("min above the board")
+            << QList<quint32>{3, 4, 15, 13, 20} << "Min field size 13 is more than the board's 3 × 4 cells.";
+        QTest::newRow("no count of fields fits")
+            << QList<quint32>{7, 12, 15, 5, 5} << "A board of 7 × 12 cells cannot be cut into fields of 5 to 5 cells.";
+    }
+
+    void progressLabels()
+    {
+        QFETCH(QList<quint32>, settings);
+        QFETCH(QString, why);
+        board->generate(settings[0], settings[1], settings[2], settings[3], settings[4]);
+        const QString idle = "Generating varrit grid..";
+        QCOMPARE(dialog->labelText(), why.isEmpty() ? idle
+                                                    : idle + "\n\n" + why
+                                                          + "\nNo puzzle can meet these settings: "
+                                                            "Cancel shows the last attempt.");
+    }
+
     void progressDialog()
     {
         board->adjustBoardSize();  // no puzzle yet
         QVERIFY(board->size() == QSize(100, 100));
-        board->generate(3, 4, 1, 12, 12);  // one field of all 12 cells: just possible, and said nothing of
-        QCOMPARE(dialog->labelText(), QString("Generating varrit grid.."));
         EventCounter shows(dialog, QEvent::Show);
         board->generationControl().worker().setSeedSource([] { return 14u; });
         board->generate(3, 4, 3, 1, 100);  // clues at (0,0) and (2,3)
@@ -165,12 +190,13 @@ private slots:
         passTimers(300);                       // a timer left running would have shown the dialog by now
         QVERIFY(!board->isGenerating() && shows.count == 0);
         press(*board, 2, 3);
-        board->generate(8, 8, 15, 5, 4);  // no puzzle can meet these, and the dialog will say why
+        board->generate(8, 8, 15, 5, 4);  // no puzzle can meet these
         QCOMPARE(board->selectedCell(), QPoint(0, 0));
-        QVERIFY(dialog->labelText().contains("Min field size 5 is above Max field size 4."));
-        board->generate(7, 12, 15, 5, 5);  // the stopped run's finished() arrives during this one
-        QVERIFY(dialog->labelText().contains("A board of 7 × 12 cells cannot be cut into fields of 5 to 5 cells."));
-        bool ignored = false;  // a press before the dialog's first tick: the puzzle is about to be replaced
+        board->generationControl().worker().setSeedSource(
+            [] { return 11u; });  // fields of 2 to 18 cells, 9 x 2 at most
+        QSignalSpy said(board.get(), &varritWidget::statusMessage);
+        board->generate(7, 12, 15, 5, 5);  // the stopped run's end is reported during this one
+        bool ignored = false;              // a press before the dialog's first tick: the puzzle is about to be replaced
         passTimers(100, [&] {
             press(*board, 1, 1);
             ignored = board->isGenerating() && board->puzzle().cells()[1][1].fieldId == 0 && shows.count == 0;
@@ -194,7 +220,8 @@ private slots:
         QVERIFY(later > 0);
         QTest::mouseClick(dialog->findChild<QPushButton *>(), Qt::LeftButton);
         QTRY_VERIFY(!board->isGenerating() && !dialog->isVisible());
-        QCOMPARE(board->size(), QSize(10 + 12 * 28, 10 + 7 * 28));  // the last attempt
+        QCOMPARE(board->size(), QSize(10 + 12 * 28, 10 + 7 * 28));  // the last attempt, and how far it is from them
+        QVERIFY(said.size() == 1 && said[0][0].toString().endsWith(" fields have 2 to 18 cells, outside 5..5."));
 
         // The worker waits for its seeds until the dialog is up; the first attempt then fits.
         board->generationControl().worker().setSeedSource([this] {

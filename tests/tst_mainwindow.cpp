@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "language.h"
 #include "mainwindow.h"
 #include "testhelpers.h"
 
 #include <QtPrintSupport>
 
-#include <csignal>
+#include <thread>
 
+#include <fcntl.h>
+#include <poll.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 static QStringList entries(const QList<QAction *> &actions)
 {
@@ -53,15 +57,52 @@ private slots:
         }
     }
 
+    void languages_data()
+    {
+        // LANGUAGE|LC_ALL|LC_MESSAGES|LANG as the player sets them = the catalogue, the locale, and then LANGUAGE
+        QTest::addColumn<QString>("row");
+        QTest::newRow("English first, German after") << "en_GB:de|||C.UTF-8 = en en_GB en_GB";
+        QTest::newRow("Japanese, then German") << "ja:de|||C.UTF-8 = de de de";
+        QTest::newRow("German in Austria") << "de_AT|||C.UTF-8 = de de_AT de_AT";
+        QTest::newRow("Korean, then French") << "ko:fr|||C.UTF-8 = fr fr fr";
+        QTest::newRow("none") << "|||C.UTF-8 = en en en";
+        QTest::newRow("unknown") << "xx||| = en en en";
+        QTest::newRow("the locale's language") << "|de_CH@euro|fr_FR|en_US = de de_CH de_CH";
+        QTest::newRow("messages before LANG") << "||fr_BE.UTF-8|de_DE.UTF-8 = fr fr_BE fr_BE";
+        QTest::newRow("LANG only where nothing else is set") << "||ja_JP.UTF-8|de_DE.UTF-8 = en en en";
+        QTest::newRow("a list, then the locale") << "ja:ko|||fr_FR.UTF-8 = fr fr_FR fr_FR";
+    }
+
+    void languages()
+    {
+        QFETCH(QString, row);
+        const QStringList set = row.section(" = ", 0, 0).split('|');
+        const char *variables[] = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
+        QByteArray kept[4];
+        for (int k = 0; k < 4; ++k)
+            kept[k] = qgetenv(variables[k]), qputenv(variables[k], set[k].toLocal8Bit());
+        const Language chosen = languageFromEnvironment();
+        const QString language = qEnvironmentVariable("LANGUAGE");
+        for (int k = 0; k < 4; ++k)
+            qputenv(variables[k], kept[k]);
+        QCOMPARE(chosen.catalogue + ' ' + chosen.locale + ' ' + language, row.section(" = ", 1));
+    }
+
     void inGerman()
     {
-        QTranslator german;  // the menus, the settings and the board's messages as the German catalogue has them
-        QVERIFY(german.load(":/i18n/varritQt_de.qm") && QCoreApplication::installTranslator(&german));
-        const auto restore = qScopeGuard([&german] { QCoreApplication::removeTranslator(&german); });
+        QTranslator german, qt;  // the menus, the settings, the board's messages, Qt's buttons and numbers in German
+        speak({"de", "de_AT"}, german, qt);
+        const auto restore = qScopeGuard([&german, &qt] {
+            QCoreApplication::removeTranslator(&german);
+            QCoreApplication::removeTranslator(&qt);
+            QLocale::setDefault(QLocale::system());
+        });
         const auto de = [&german](const char *text) { return german.translate("MainWindow", text); };
         window = std::make_unique<MainWindow>();
         QCOMPARE(window->menuBar()->actions().last()->text() + window->findChild<QGroupBox *>()->title(),
                  de("&Help") + de("Settings:"));
+        QCOMPARE(QDialogButtonBox(QDialogButtonBox::Cancel).buttons()[0]->text() + QLocale().toString(1234),
+                 QString("Abbrechen1\u00a0234"));  // as written in Austria
         ModalWatcher watcher;
         edit("rowsEdit")->clear();
         action(de("&Generate"))->trigger();
@@ -112,6 +153,9 @@ private slots:
             const QRegularExpression said("^Cancelled after [0-9,]+ attempts: this puzzle's fields have 1 to 20 cells, "
                                           "outside 1..0\\.$");
             QVERIFY2(said.match(window->statusBar()->currentMessage()).hasMatch(), qPrintable(said.pattern()));
+            e->setText("20");  // gone once a puzzle that meets the settings comes
+            action("&Generate")->trigger();
+            QVERIFY(waitForPuzzle() && window->statusBar()->currentMessage().isEmpty());
             return;
         }
         QVERIFY(waitForPuzzle());
@@ -122,16 +166,23 @@ private slots:
 
     void firstPressWithoutAClue()
     {
-        // A press copies cell (0, 0) before a clue is chosen; where that is blank, the player is told why (seed 0).
+        // A press copies cell (0, 0) before a clue is chosen; where that is blank, the player is told why (seed 0),
+        // for 5 s or until a clue is chosen; painting and clearing say nothing.
         QVERIFY(generateFixed(*board(), 4, 5, 2, 0));
         const auto &cells = board()->puzzle().cells();
+        const QString hint = "Click a number first: its colour is what you paint.";
         press(*board(), 0, 1);
-        QCOMPARE(window->statusBar()->currentMessage(), QString("Click a number first: its colour is what you paint."));
         QVERIFY(!cells[0][0].isClue && cells[0][1].colour == blankColour);
-        const Field &f = board()->puzzle().fields()[0];  // a clue chosen: the hint goes, painting says nothing
+        QCOMPARE(window->statusBar()->currentMessage(), hint);
+        QTRY_VERIFY_WITH_TIMEOUT(window->statusBar()->currentMessage().isEmpty(), 10000);
+        press(*board(), 0, 1);
+        QCOMPARE(window->statusBar()->currentMessage(), hint);
+        const Field &f = board()->puzzle().fields()[0];
         press(*board(), int(f.clueRow), int(f.clueColumn));
         press(*board(), 0, 1);
         QVERIFY(cells[0][1].colour != blankColour && window->statusBar()->currentMessage().isEmpty());
+        press(*board(), 0, 1);
+        QVERIFY(cells[0][1].colour == blankColour && window->statusBar()->currentMessage().isEmpty());
     }
 
     void zoomKeepsThePuzzleAndThePlace()
@@ -246,6 +297,11 @@ private slots:
             folders << MainWindow::printFolder();
         }
         QCOMPARE(folders, (QStringList{VARRIT_SOURCE_DIR, dir.path(), dir.filePath("Documents")}));
+        auto cancelled = std::make_unique<ModalWatcher>();  // cancelled: nothing written, nothing said
+        action("&Print to pdf...")->trigger();
+        QVERIFY(QDir(dir.filePath("Documents")).isEmpty() && window->statusBar()->currentMessage() == "Ready");
+        QCOMPARE(cancelled->seen, QStringList("QFileDialog"));
+        cancelled.reset();
         QString started;
         ModalWatcher watcher([&started](QDialog *d) {
             started = qobject_cast<QFileDialog *>(d)->directory().absolutePath();
@@ -259,27 +315,47 @@ private slots:
 
     void failedPrints()
     {
-        // Told when nothing could be written; not told of a failure when the page went into a pipe.
-        const QString unwritable = dir.filePath("no-such-folder/board.pdf"), pipe = dir.filePath("pipe");
-        QVERIFY(QProcess::execute("mkfifo", {pipe}) == 0);
-        QProcess reader;
-        reader.start("cat", {pipe});
+        // All or nothing, and told why: a file that cannot grow (as on a full disk) at all or past 4 KiB keeps what
+        // it held and leaves nothing beside it; a pipe that no program reads fails at once, one that is read gets all.
+        const QString unwritable = dir.filePath("no-such-folder/board.pdf"), pipe = dir.filePath("pipe"),
+                      full = dir.filePath("full.pdf");
+        QVERIFY(QProcess::execute("mkfifo", {pipe}) == 0 && generateFixed(*board(), 100, 100, 100, 1));
+        QFile old(full);
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+        old.close();
+        const QStringList files = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden);
         ModalWatcher watcher;
-        QVERIFY(!window->printToFile(unwritable) && !window->printToFile("/dev/full"));  // /dev/full takes no data
-        rlimit unlimited{};  // a file that cannot grow, as on a full disk
+        QVERIFY(!window->printToFile(unwritable) && !window->printToFile("/dev/full") && !window->printToFile(pipe));
+        rlimit unlimited{};
         getrlimit(RLIMIT_FSIZE, &unlimited);
-        const rlimit none{0, unlimited.rlim_max};
-        std::signal(SIGXFSZ, SIG_IGN);
-        setrlimit(RLIMIT_FSIZE, &none);
-        const bool full = window->printToFile(dir.filePath("full.pdf"));
-        setrlimit(RLIMIT_FSIZE, &unlimited);
-        QVERIFY(!full);
+        for (const rlim_t size : {0, 4096}) {
+            const rlimit cut{size, unlimited.rlim_max};
+            setrlimit(RLIMIT_FSIZE, &cut);
+            const bool printed = window->printToFile(full);
+            setrlimit(RLIMIT_FSIZE, &unlimited);
+            QVERIFY(!printed && old.open(QIODevice::ReadOnly) && old.readAll() == "old");
+            old.close();
+        }
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden), files);
         QVERIFY(window->statusBar()->currentMessage().isEmpty() && !QApplication::overrideCursor());  // no "Printing"
-        QVERIFY(window->printToFile(pipe));
-        QVERIFY(reader.waitForFinished(30000) && reader.readAllStandardOutput().startsWith("%PDF"));
-        const QString failed = "varritQt|The file \"%1\" could not be written.";
-        QCOMPARE(watcher.seen,
-                 (QStringList{failed.arg(unwritable), failed.arg("/dev/full"), failed.arg(dir.filePath("full.pdf"))}));
+        // A program that reads the pipe as the page comes, which the pipe's buffer (shrunk to 4 KiB) cannot hold.
+        const int fd = ::open(QFile::encodeName(pipe), O_RDONLY | O_NONBLOCK);
+        QByteArray got;
+        std::thread reader([fd, &got] {
+            pollfd waiting{fd, POLLIN, 0};
+            char bytes[1024];
+            for (ssize_t n = 1; n > 0 && ::poll(&waiting, 1, 30000) > 0; got.append(bytes, std::max<ssize_t>(n, 0)))
+                n = ::read(fd, bytes, sizeof bytes);
+        });
+        const bool piped = ::fcntl(fd, F_SETPIPE_SZ, 4096) > 0 && window->printToFile(pipe);
+        reader.join();
+        ::close(fd);
+        QVERIFY(piped && got.startsWith("%PDF") && got.endsWith("%%EOF\n"));
+        const QString failed = "varritQt|The file \"%1\" could not be written: %2";
+        QCOMPARE(watcher.seen, (QStringList{failed.arg(unwritable, "No such file or directory"),
+                                            failed.arg("/dev/full", "No space left on device"),
+                                            failed.arg(pipe, "no program reads from it"),
+                                            failed.arg(full, "File too large"), failed.arg(full, "File too large")}));
     }
 
 private:

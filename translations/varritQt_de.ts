@@ -177,12 +177,16 @@ Kombination von Werten
         <translation>Drucken nach „%1“...</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; could not be written.</source>
-        <translation>Die Datei „%1“ konnte nicht geschrieben werden.</translation>
-    </message>
-    <message>
         <source>Printed to &quot;%1&quot;</source>
         <translation>Nach „%1“ gedruckt</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be written: %2</source>
+        <translation>Die Datei „%1“ konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>no program reads from it</source>
+        <translation>kein Programm liest aus ihr</translation>
     </message>
 </context>
 <context>

@@ -177,12 +177,16 @@ combinaisons de paramètres
         <translation>Impression dans «&#xa0;%1&#xa0;»...</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; could not be written.</source>
-        <translation>Impossible d’écrire le fichier «&#xa0;%1&#xa0;».</translation>
-    </message>
-    <message>
         <source>Printed to &quot;%1&quot;</source>
         <translation>Imprimé dans «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be written: %2</source>
+        <translation>Impossible d’écrire le fichier «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>no program reads from it</source>
+        <translation>aucun programme ne le lit</translation>
     </message>
 </context>
 <context>
