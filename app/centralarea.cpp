@@ -47,16 +47,26 @@ void MainWindow::createCentralArea()
 
     auto *grid = new QGridLayout;
     settingsGroup = new QGroupBox(tr("Settings:"));
-    const QList<QPair<QString, QLineEdit *>> rows = {
-        {tr("Rows: "), rowsEdit},
-        {tr("Columns: "), columnsEdit},
-        {tr("Seeds: "), seedsEdit},
-        {tr("Min field size: "), minFieldSizeEdit},
-        {tr("Max field size: "), maxFieldSizeEdit},
+    struct Setting
+    {
+        QString label;
+        QLineEdit *edit;
+        QString tip;
     };
-    for (int i = 0; i < rows.size(); ++i) {
-        grid->addWidget(new QLabel(rows[i].first), i + 1, 0);
-        grid->addWidget(rows[i].second, i + 1, 1);
+    const QList<Setting> settings = {
+        {tr("Rows: "), rowsEdit, tr("How many rows of cells the board has, 1 to 999.")},
+        {tr("Columns: "), columnsEdit, tr("How many columns of cells the board has, 1 to 999.")},
+        {tr("Seeds: "), seedsEdit,
+         tr("How many rectangles the cutting of the board starts from: more seeds make more, smaller fields.")},
+        {tr("Min field size: "), minFieldSizeEdit, tr("The fewest cells a field may have.")},
+        {tr("Max field size: "), maxFieldSizeEdit, tr("The most cells a field may have.")},
+    };
+    for (int i = 0; i < settings.size(); ++i) {
+        auto *label = new QLabel(settings[i].label);
+        for (QWidget *w : {static_cast<QWidget *>(label), static_cast<QWidget *>(settings[i].edit)})
+            w->setToolTip(settings[i].tip);
+        grid->addWidget(label, i + 1, 0);
+        grid->addWidget(settings[i].edit, i + 1, 1);
     }
     grid->addWidget(new QWidget, 7, 0, Qt::AlignBottom);
     grid->addWidget(new QWidget, 7, 1, Qt::AlignBottom);

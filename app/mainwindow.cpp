@@ -116,7 +116,7 @@ void MainWindow::about()
 
 void MainWindow::faq()
 {
-    QMessageBox::about(this, tr("About Application: Varrit"),
+    QMessageBox::about(this, tr("About Application: Varrit", "the title of the FAQ box"),
                        tr("<center>please visit <a href=\"%1\">%1</a></center>").arg(QLatin1String(homePage)));
 }
 

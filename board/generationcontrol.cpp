@@ -4,6 +4,8 @@
 #include "infobox.h"
 #include "puzzlegrid.h"
 
+#include <QProgressBar>
+
 #include <climits>
 #include <utility>
 
@@ -11,8 +13,10 @@ namespace {
 
 // The dialog shows a quarter of a second into a run, then its bar moves a
 // step every twentieth of a second: it shows activity, not a share of work.
+// What the latest attempt was like is told at once, then every second.
 constexpr int firstTickMs = 250;
 constexpr int tickMs = 50;
+constexpr int ticksPerLabel = 20;
 
 }  // namespace
 
@@ -21,6 +25,9 @@ GenerationControl::GenerationControl(QObject *parent)
 {
     // Qt would otherwise pop the dialog up by itself (4 s after construction,
     // or from setValue()); it appears only when tick() shows it.
+    auto *bar = new QProgressBar;
+    bar->setFormat(tr("%p%", "the progress bar's percentage"));
+    progress.setBar(bar);
     progress.reset();
     progress.setMinimumDuration(INT_MAX);
     progress.setRange(0, 100);
@@ -38,7 +45,8 @@ bool GenerationControl::generate(const GenParams &params)
     cancelled = false;
     if (!report.isEmpty())
         emit statusWithdrawn(std::exchange(report, QString()));
-    progress.setLabelText(progressLabel(params));
+    progress.setLabelText(progressLabel(params, AreaRange()));
+    ticks = 0;
     underWay = genThread.startRun(params);
     if (underWay) {
         timer.start(firstTickMs);
@@ -60,6 +68,8 @@ void GenerationControl::cancel()
 
 void GenerationControl::tick()
 {
+    if (ticks++ % ticksPerLabel == 0)
+        progress.setLabelText(progressLabel(genThread.runParams(), genThread.latestAttempt()));
     if (!progress.isVisible())
         progress.show();
     timer.setInterval(tickMs);
@@ -77,14 +87,25 @@ void GenerationControl::runEnded(PuzzleGrid *puzzle)
     const GenParams &p = genThread.runParams();
     if (cancelled && !areas.within(p.minFieldSize, p.maxFieldSize)) {
         // Else the puzzle shown would pass for one that meets the settings.
-        report = tr("Cancelled after %L1 attempts: this puzzle's fields have %L2 to %L3 cells, outside %L4..%L5.")
-                     .arg(genThread.attemptsMade())
-                     .arg(areas.smallest)
-                     .arg(areas.largest)
-                     .arg(p.minFieldSize)
-                     .arg(p.maxFieldSize);
+        report = cancelReport(genThread.attemptsMade(), areas, p);
         emit statusMessage(report, 0);
     }
+}
+
+// The figures first, short enough for the status bar of a small window. The
+// count is written in full; its plural form is chosen by its last digits
+// where it is too large for the choice.
+QString GenerationControl::cancelReport(quint64 attempts, const AreaRange &areas, const GenParams &p)
+{
+    const int plural = int(attempts <= INT_MAX ? attempts : attempts % 1000000 + 1000000);
+    const QString text =
+        (attempts == 1 ? tr("Fields of %L1 to %L2 cells instead of %L3 to %L4, after one attempt.")
+                       : tr("Fields of %L1 to %L2 cells instead of %L3 to %L4, after %L5 attempts.", nullptr, plural))
+            .arg(areas.smallest)
+            .arg(areas.largest)
+            .arg(p.minFieldSize)
+            .arg(p.maxFieldSize);
+    return attempts == 1 ? text : text.arg(attempts);
 }
 
 QString GenerationControl::idleLabel()
@@ -92,14 +113,28 @@ QString GenerationControl::idleLabel()
     return tr("Generating varrit grid..");
 }
 
-// The search goes on until Cancel whatever the limits; where they plainly
-// cannot be met, the player is told so while it runs.
-QString GenerationControl::progressLabel(const GenParams &p)
+// The search goes on until Cancel whatever the limits: where they plainly
+// cannot be met, the player is told so; else how the latest attempt missed
+// them, and which way the seeds move the fields.
+QString GenerationControl::progressLabel(const GenParams &p, const AreaRange &latest)
 {
     QString why;
     switch (p.limits()) {
-    case GenParams::Limits::Possible:
-        return idleLabel();
+    case GenParams::Limits::Possible: {
+        const bool tooLarge = latest.largest > p.maxFieldSize, tooSmall = latest.smallest < p.minFieldSize;
+        if (latest.isEmpty() || !(tooLarge || tooSmall))
+            return idleLabel();
+        return idleLabel() + "\n\n"
+               + tr("Latest attempt: fields of %L1 to %L2 cells, limits %L3 to %L4.")
+                     .arg(latest.smallest)
+                     .arg(latest.largest)
+                     .arg(p.minFieldSize)
+                     .arg(p.maxFieldSize)
+               + "\n"
+               + (tooLarge && tooSmall ? tr("Some fields are too small and some too large: widen the limits.")
+                  : tooLarge           ? tr("More seeds make smaller fields.")
+                                       : tr("Fewer seeds make larger fields."));
+    }
     case GenParams::Limits::MaxIsZero:
         why = tr("Max field size is 0, but every field has at least one cell.");
         break;

@@ -29,6 +29,9 @@ public:
     bool isRunning() const { return underWay; }
     GenThread &worker() { return genThread; }
 
+    // How far the puzzle of a cancelled run is from the settings.
+    static QString cancelReport(quint64 attempts, const AreaRange &areas, const GenParams &params);
+
 public slots:
     // Ends the run after the attempts in progress; their last puzzle comes as
     // any other, with a word on how far it is from the settings.
@@ -45,11 +48,12 @@ private:
     void tick();
     void runEnded(PuzzleGrid *puzzle);
     static QString idleLabel();
-    static QString progressLabel(const GenParams &params);
+    static QString progressLabel(const GenParams &params, const AreaRange &latest);
 
     GenThread genThread;
     QProgressDialog progress;
     QTimer timer;
+    int ticks = 0;  // of the run under way
     bool underWay = false;
     bool cancelled = false;  // the run under way ends by Cancel
     QString report;          // the last word on a cancelled run

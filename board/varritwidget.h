@@ -38,6 +38,8 @@ public:
     QPoint selectedCell() const { return QPoint(int(game.selectedColumn()), int(game.selectedRow())); }
     bool isGenerating() const { return generation.isRunning(); }
     GenerationControl &generationControl() { return generation; }
+    // Why a press copied nothing: no number chosen yet.
+    static QString hint();
 
 signals:
     void statusMessage(const QString &text, int timeout);
@@ -52,7 +54,6 @@ protected:
 
 private:
     void showPuzzle(PuzzleGrid *puzzle);
-    static QString hint();
 
     BoardGeometry geometry;
     PuzzleGame game;

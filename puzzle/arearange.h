@@ -20,9 +20,13 @@ struct AreaRange
         smallest = std::min(smallest, area);
         largest = std::max(largest, area);
     }
+    static bool fits(quint32 area, quint32 minFieldSize, quint32 maxFieldSize)
+    {
+        return area >= minFieldSize && area <= maxFieldSize;
+    }
     bool within(quint32 minFieldSize, quint32 maxFieldSize) const
     {
-        return smallest >= minFieldSize && largest <= maxFieldSize;
+        return isEmpty() || (fits(smallest, minFieldSize, maxFieldSize) && fits(largest, minFieldSize, maxFieldSize));
     }
     bool isEmpty() const { return largest == 0; }
 

@@ -18,12 +18,12 @@ std::size_t batchFor(const GenParams &p)
 }  // namespace
 
 AttemptSearch::AttemptSearch(PuzzleGrid &grid, const GenParams &params, const std::atomic<bool> &stopRequested,
-                             SeedSource seedSource, std::atomic<quint64> *latest)
+                             SeedSource seedSource, Report *report)
     : grid(grid),
       params(params),
       stopRequested(stopRequested),
       seedSource(std::move(seedSource)),
-      latest(latest),
+      report(report),
       batch(batchFor(params))
 { }
 
@@ -33,7 +33,7 @@ void AttemptSearch::run(int workerCount, const HelperStarter &startHelper)
     std::vector<std::unique_ptr<Worker>> workers(std::size_t(std::max(1, workerCount)));
     for (auto &w : workers)
         w = std::make_unique<Worker>();
-    workers[0]->latest = latest;
+    workers[0]->report = report;
     // Attempts are claimed, not dealt out, so fewer threads find the same puzzle.
     std::vector<std::thread> helpers;
     helpers.reserve(workers.size());
@@ -73,10 +73,11 @@ void AttemptSearch::work(Worker &w)
         w.partition.generate(params.rows, params.columns, params.seeds, seed);
         ++w.attempts;
         w.lastDone = attempt;
-        const AreaRange areas = w.partition.fieldAreas();
-        if (w.latest)
-            w.latest->store(areas.packed(), std::memory_order_relaxed);
-        if (areas.within(params.minFieldSize, params.maxFieldSize)) {
+        if (w.report && w.report->wanted.load(std::memory_order_relaxed)) {
+            w.report->areas.store(w.partition.fieldAreas().packed(), std::memory_order_relaxed);
+            w.report->wanted.store(false, std::memory_order_relaxed);
+        }
+        if (w.partition.fieldSizesWithin(params.minFieldSize, params.maxFieldSize)) {
             accept(attempt);
             return;  // keep this partition as it is
         }

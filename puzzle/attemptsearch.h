@@ -26,11 +26,17 @@ public:
     // when the system has none to give.
     using HelperStarter = std::function<std::thread(std::function<void()>)>;
     using SeedSource = std::function<quint32()>;
+    // Where the first thread tells the fields of its next attempt once they
+    // are wanted, packed as AreaRange packs them: working them out for every
+    // attempt would slow the search.
+    struct Report
+    {
+        std::atomic<bool> wanted{true};
+        std::atomic<quint64> areas{0};
+    };
 
-    // The fields of the first thread's latest attempt go to `latest`, when
-    // given, as AreaRange packs them (smallest in the high half).
     AttemptSearch(PuzzleGrid &grid, const GenParams &params, const std::atomic<bool> &stopRequested,
-                  SeedSource seedSource, std::atomic<quint64> *latest = nullptr);
+                  SeedSource seedSource, Report *report = nullptr);
 
     // Returns once an attempt fits and no lower one still runs, or once every
     // thread has finished its attempt after a stop. The grid then holds the
@@ -51,7 +57,7 @@ private:
         quint64 first = 0;
         quint64 lastDone = none;
         quint64 attempts = 0;
-        std::atomic<quint64> *latest = nullptr;
+        Report *report = nullptr;
     };
 
     void work(Worker &w);
@@ -62,7 +68,7 @@ private:
     const GenParams params;
     const std::atomic<bool> &stopRequested;
     const SeedSource seedSource;
-    std::atomic<quint64> *const latest;
+    Report *const report;
     const std::size_t batch;  // attempts claimed at once: small boards finish one in microseconds
 
     std::mutex claimMutex;

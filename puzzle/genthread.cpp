@@ -35,7 +35,8 @@ bool GenThread::startRun(const GenParams &params)
     stop();
     current = {current.number + 1, params, seedSource ? seedSource : &GenThread::freshSeed, helperStarter,
                workersFor(params.rows, params.columns)};
-    latest.store(0, std::memory_order_relaxed);
+    latest.areas.store(0, std::memory_order_relaxed);
+    latest.wanted.store(true, std::memory_order_relaxed);
     stopRequested.store(false);
     start();
     // A start that failed leaves the thread neither running nor finished.
@@ -50,6 +51,13 @@ void GenThread::stop()
     stopRequested.store(true);
     wait();
     runsEnded.load(std::memory_order_acquire);
+}
+
+AreaRange GenThread::latestAttempt()
+{
+    const AreaRange areas = AreaRange::unpacked(latest.areas.load(std::memory_order_relaxed));
+    latest.wanted.store(true, std::memory_order_relaxed);
+    return areas;
 }
 
 void GenThread::setSeedSource(AttemptSearch::SeedSource source)

@@ -45,9 +45,9 @@ public:
 
     // The settings of the latest run started.
     const GenParams &runParams() const { return current.params; }
-    // The fields of an attempt of the run under way, at any time; empty
-    // before its first attempt.
-    AreaRange latestAttempt() const { return AreaRange::unpacked(latest.load(std::memory_order_relaxed)); }
+    // The fields of a recent attempt of the run under way, at any time, and a
+    // wish for a newer one; empty before its first attempt.
+    AreaRange latestAttempt();
     // Of the last run that ended, once it has (after stop() or wait(), or
     // where its puzzle is handed over): the attempts completed, and the
     // number of the attempt whose puzzle it was.
@@ -78,7 +78,7 @@ private:
     };
 
     std::atomic<bool> stopRequested{false};
-    std::atomic<quint64> latest{0};
+    AttemptSearch::Report latest;
     std::atomic<quint64> runsEnded{0};
     Run current;
     PuzzleGrid built;

@@ -191,9 +191,11 @@ AreaRange Partition::fieldAreas() const
     return range;
 }
 
+// The first field that does not fit decides: most attempts are thrown away.
 bool Partition::fieldSizesWithin(quint32 minFieldSize, quint32 maxFieldSize) const
 {
-    return fieldAreas().within(minFieldSize, maxFieldSize);
+    return std::all_of(boxes.begin(), boxes.end(),
+                       [=](const Box &b) { return AreaRange::fits(b.area(), minFieldSize, maxFieldSize); });
 }
 
 void Partition::writeTo(PuzzleGrid &grid) const

@@ -153,9 +153,17 @@ private slots:
 
     void progressLabels_data()
     {
-        QTest::addColumn<QList<quint32>>("settings");  // rows, columns, seeds, min, max
-        QTest::addColumn<QString>("why");              // no puzzle can meet them
+        QTest::addColumn<QList<quint32>>("settings");  // rows, columns, seeds, min, max, from seed 5: fields of 1 to 16
+        QTest::addColumn<QString>("why");              // no puzzle can meet them, or the latest attempt missed them
         QTest::newRow("one field of all 12 cells") << QList<quint32>{3, 4, 1, 12, 12} << "";
+        const QString latest = "Latest attempt: fields of 1 to 16 cells, limits %1 to %2.\n";
+        QTest::newRow("too large") << QList<quint32>{10, 10, 15, 1, 12}
+                                   << latest.arg(1).arg(12) + "More seeds make smaller fields.";
+        QTest::newRow("too small") << QList<quint32>{10, 10, 15, 2, 30}
+                                   << latest.arg(2).arg(30) + "Fewer seeds make larger fields.";
+        QTest::newRow("both") << QList<quint32>{10, 10, 15, 2, 12}
+                              << latest.arg(2).arg(12)
+                                     + "Some fields are too small and some too large: widen the limits.";
         QTest::newRow("max 0, min 0") << QList<quint32>{8, 8, 15, 0, 0}
                                       << "Max field size is 0, but every field has at least one cell.";
         QTest::newRow("min above max") << QList<quint32>{8, 8, 15, 5, 4}
@@ -170,12 +178,12 @@ private slots:
     {
         QFETCH(QList<quint32>, settings);
         QFETCH(QString, why);
+        board->generationControl().worker().setSeedSource([] { return 5u; });
         board->generate(settings[0], settings[1], settings[2], settings[3], settings[4]);
-        const QString idle = "Generating varrit grid..";
-        QCOMPARE(dialog->labelText(), why.isEmpty() ? idle
-                                                    : idle + "\n\n" + why
-                                                          + "\nNo puzzle can meet these settings: "
-                                                            "Cancel shows the last attempt.");
+        const QString idle = "Generating varrit grid..", cannot = "\nNo puzzle can meet these settings: "
+                                                                  "Cancel shows the last attempt.";
+        QTRY_COMPARE(dialog->labelText(),
+                     why.isEmpty() ? idle : idle + "\n\n" + why + (why.startsWith("Latest") ? "" : cannot));
     }
 
     void progressDialog()
@@ -221,7 +229,8 @@ private slots:
         QTest::mouseClick(dialog->findChild<QPushButton *>(), Qt::LeftButton);
         QTRY_VERIFY(!board->isGenerating() && !dialog->isVisible());
         QCOMPARE(board->size(), QSize(10 + 12 * 28, 10 + 7 * 28));  // the last attempt, and how far it is from them
-        QVERIFY(said.size() == 1 && said[0][0].toString().endsWith(" fields have 2 to 18 cells, outside 5..5."));
+        QVERIFY(said.size() == 1
+                && said[0][0].toString().startsWith("Fields of 2 to 18 cells instead of 5 to 5, after "));
 
         // The worker waits for its seeds until the dialog is up; the first attempt then fits.
         board->generationControl().worker().setSeedSource([this] {

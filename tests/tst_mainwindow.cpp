@@ -111,6 +111,45 @@ private slots:
                                                                               "don't you think? :-)")));
     }
 
+    void statusMessagesFit_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const QString &language : QStringList("en") + gameLanguages())
+            QTest::newRow(qPrintable(language)) << language;
+    }
+
+    void statusMessagesFit()
+    {
+        // What the board says in the status bar, with the largest figures a board gives, in the window as it opens.
+        QFETCH(QString, language);
+        QTranslator game, qt;
+        speak({language, language}, game, qt);
+        const auto restore = qScopeGuard([&game, &qt] {
+            QCoreApplication::removeTranslator(&game);
+            QCoreApplication::removeTranslator(&qt);
+            QLocale::setDefault(QLocale::system());
+        });
+        window = std::make_unique<MainWindow>();
+        window->resize(600, 400);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QStatusBar *bar = window->statusBar();
+        const QSizeGrip *grip = bar->findChild<QSizeGrip *>();
+        const int room = (grip && grip->isVisible() ? grip->x() : bar->width() - 12) - 6;  // where it draws a message
+        const AreaRange most{1, 999 * 999};
+        for (const QString &said :
+             {varritWidget::hint(), GenerationControl::cancelReport(1, most, {999, 999, 999, 999, 9999}),
+              GenerationControl::cancelReport(123456789, most, {999, 999, 999, 999, 9999})})
+            QVERIFY2(bar->fontMetrics().horizontalAdvance(said) <= room,
+                     qPrintable(QString("%1 of %2 pixels: %3")
+                                    .arg(bar->fontMetrics().horizontalAdvance(said))
+                                    .arg(room)
+                                    .arg(said)));
+        QVERIFY(language != "en"
+                || GenerationControl::cancelReport(1, {2, 18}, {7, 12, 15, 5, 5})
+                       == "Fields of 2 to 18 cells instead of 5 to 5, after one attempt.");
+    }
+
     void settingsAsDisplayed_data()
     {
         // Field|typed ('<' Left, '#' Backspace, '=' Enter on the keypad)|shown|what Enter does there: refused, the
@@ -150,8 +189,7 @@ private slots:
             QTRY_VERIFY(progress() && progress()->labelText().endsWith("Cancel shows the last attempt."));
             QTest::mouseClick(progress()->findChild<QPushButton *>(), Qt::LeftButton);
             QTRY_VERIFY(!board()->isGenerating());
-            const QRegularExpression said("^Cancelled after [0-9,]+ attempts: this puzzle's fields have 1 to 20 cells, "
-                                          "outside 1..0\\.$");
+            const QRegularExpression said("^Fields of 1 to 20 cells instead of 1 to 0, after [0-9,]+ attempts\\.$");
             QVERIFY2(said.match(window->statusBar()->currentMessage()).hasMatch(), qPrintable(said.pattern()));
             e->setText("20");  // gone once a puzzle that meets the settings comes
             action("&Generate")->trigger();

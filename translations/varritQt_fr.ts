@@ -8,10 +8,6 @@
         <translation>Pas de nouvelle grille&#xa0;: le système n’a pas pu lancer de fil d’exécution pour la créer.</translation>
     </message>
     <message>
-        <source>Cancelled after %L1 attempts: this puzzle&apos;s fields have %L2 to %L3 cells, outside %L4..%L5.</source>
-        <translation>Annulé après %L1 essais&#xa0;: les zones de cette grille ont de %L2 à %L3 cases, hors de %L4..%L5.</translation>
-    </message>
-    <message>
         <source>Generating varrit grid..</source>
         <translation>Création de la grille varrit..</translation>
     </message>
@@ -34,6 +30,38 @@
     <message>
         <source>No puzzle can meet these settings: Cancel shows the last attempt.</source>
         <translation>Aucune grille ne respecte ces paramètres&#xa0;: «&#xa0;Annuler&#xa0;» affiche le dernier essai.</translation>
+    </message>
+    <message>
+        <source>%p%</source>
+        <comment>the progress bar&apos;s percentage</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fields of %L1 to %L2 cells instead of %L3 to %L4, after one attempt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Fields of %L1 to %L2 cells instead of %L3 to %L4, after %L5 attempts.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Latest attempt: fields of %L1 to %L2 cells, limits %L3 to %L4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Some fields are too small and some too large: widen the limits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>More seeds make smaller fields.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fewer seeds make larger fields.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -187,6 +215,31 @@ combinaisons de paramètres
     <message>
         <source>no program reads from it</source>
         <translation>aucun programme ne le lit</translation>
+    </message>
+    <message>
+        <source>How many rows of cells the board has, 1 to 999.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How many columns of cells the board has, 1 to 999.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How many rectangles the cutting of the board starts from: more seeds make more, smaller fields.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The fewest cells a field may have.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The most cells a field may have.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About Application: Varrit</source>
+        <comment>the title of the FAQ box</comment>
+        <translation type="unfinished">À propos de l’application&#xa0;: Varrit</translation>
     </message>
 </context>
 <context>
