@@ -63,8 +63,9 @@ void MainWindow::createCentralArea()
     };
     for (int i = 0; i < settings.size(); ++i) {
         auto *label = new QLabel(settings[i].label);
+        // As a paragraph, which a tool tip wraps.
         for (QWidget *w : {static_cast<QWidget *>(label), static_cast<QWidget *>(settings[i].edit)})
-            w->setToolTip(settings[i].tip);
+            w->setToolTip("<p>" + settings[i].tip.toHtmlEscaped() + "</p>");
         grid->addWidget(label, i + 1, 0);
         grid->addWidget(settings[i].edit, i + 1, 1);
     }

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
@@ -55,6 +56,10 @@ QAction *MainWindow::createAction(const QString &iconFile, const QString &text, 
 {
     auto *action = iconFile.isEmpty() ? new QAction(text, this) : new QAction(loadIcon(iconFile), text, this);
     action->setStatusTip(statusTip);
+    // Qt leaves out a trailing "..." where a tool button names the action, but not an ellipsis "…".
+    const QString named = action->iconText().remove(QRegularExpression(QStringLiteral("\\s*…$")));
+    action->setIconText(named);
+    action->setToolTip(named);
     connect(action, &QAction::triggered, this, slot);
     return action;
 }

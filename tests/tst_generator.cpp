@@ -63,14 +63,11 @@ private slots:
     {
         QFETCH(QList<quint32>, p);
         QFETCH(quint64, expected);
-        PuzzleGrid g;
-        g.generate(p[0] + 1, p[1] + 2, p[2], p[3] + 1);
-        g.generate(p[0], p[1], p[2], p[3]);  // rebuilt in place
-        QCOMPARE(fingerprint(g), expected);
-        // One partition through every row, as a search thread keeps it: other-sized attempts leave nothing behind.
+        // One partition through every row, as a search thread keeps it, written over the grid of the row before:
+        // other-sized attempts and puzzles leave nothing behind.
         static Partition reused;
+        static PuzzleGrid written;
         reused.generate(p[0], p[1], p[2], p[3]);
-        PuzzleGrid written;
         reused.writeTo(written);
         QCOMPARE(fingerprint(written), expected);
         QVERIFY(GenThread::freshSeed() != GenThread::freshSeed());  // and attempts microseconds apart differ
@@ -79,12 +76,10 @@ private slots:
     void longSkips()
     {
         // A skip of any length lands where that many single draws do: short ones come from a table.
-        for (quint32 n = 0; n <= 300; ++n) {
-            RandomSequence one, many;
-            one.seed(n * 2654435761u);
-            many.seed(n * 2654435761u);
-            for (quint32 k = 0; k < n; ++k)
-                one.next();
+        RandomSequence one, many;
+        one.seed(2026);
+        for (quint32 n = 0; n <= 300; ++n, one.next()) {
+            many.seed(2026);
             many.skip(n);
             QVERIFY2(one.current() == many.current(), QByteArray::number(n));
         }

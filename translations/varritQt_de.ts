@@ -5,63 +5,63 @@
     <name>GenerationControl</name>
     <message>
         <source>No new puzzle: the system could not start a thread to generate it.</source>
-        <translation>Kein neues Rätsel: Das System konnte keinen Thread starten, um es zu erzeugen.</translation>
+        <translation>Kein neues Rätsel: Das System konnte keinen Thread zum Erzeugen starten.</translation>
     </message>
     <message>
         <source>Generating varrit grid..</source>
-        <translation>Varrit-Gitter wird erzeugt..</translation>
+        <translation>Rätsel wird erzeugt …</translation>
     </message>
     <message>
         <source>Max field size is 0, but every field has at least one cell.</source>
-        <translation>Die max. Feldgröße ist 0, aber jedes Feld hat mindestens eine Zelle.</translation>
+        <translation>Das größte Rechteck hätte 0 Kästchen, doch jedes Rechteck hat mindestens eines.</translation>
     </message>
     <message>
         <source>Min field size %L1 is above Max field size %L2.</source>
-        <translation>Die min. Feldgröße %L1 liegt über der max. Feldgröße %L2.</translation>
+        <translation>Das kleinste Rechteck (%L1 Kästchen) wäre größer als das größte (%L2 Kästchen).</translation>
     </message>
     <message>
         <source>Min field size %L1 is more than the board&apos;s %L2 × %L3 cells.</source>
-        <translation>Die min. Feldgröße %L1 ist größer als die %L2 × %L3 Zellen des Gitters.</translation>
+        <translation>Das kleinste Rechteck (%L1 Kästchen) wäre größer als das ganze Gitter (%L2 × %L3 Kästchen).</translation>
     </message>
     <message>
         <source>A board of %L1 × %L2 cells cannot be cut into fields of %L3 to %L4 cells.</source>
-        <translation>Ein Gitter aus %L1 × %L2 Zellen lässt sich nicht in Felder mit %L3 bis %L4 Zellen teilen.</translation>
+        <translation>Ein Gitter aus %L1 × %L2 Kästchen lässt sich nicht in Rechtecke mit %L3 bis %L4 Kästchen aufteilen.</translation>
     </message>
     <message>
         <source>No puzzle can meet these settings: Cancel shows the last attempt.</source>
-        <translation>Kein Rätsel erfüllt diese Einstellungen: „Abbrechen“ zeigt den letzten Versuch.</translation>
+        <translation>Kein Rätsel kann diese Einstellungen erfüllen. „Abbrechen“ zeigt den letzten Versuch.</translation>
     </message>
     <message>
         <source>%p%</source>
         <comment>the progress bar&apos;s percentage</comment>
-        <translation type="unfinished"></translation>
+        <translation>%p&#xa0;%</translation>
     </message>
     <message>
         <source>Fields of %L1 to %L2 cells instead of %L3 to %L4, after one attempt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechtecke mit %L1 bis %L2 Kästchen statt %L3 bis %L4, nach einem Versuch.</translation>
     </message>
     <message numerus="yes">
         <source>Fields of %L1 to %L2 cells instead of %L3 to %L4, after %L5 attempts.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Rechtecke mit %L1 bis %L2 Kästchen statt %L3 bis %L4, nach %L5 Versuch.</numerusform>
+            <numerusform>Rechtecke mit %L1 bis %L2 Kästchen statt %L3 bis %L4, nach %L5 Versuchen.</numerusform>
         </translation>
     </message>
     <message>
         <source>Latest attempt: fields of %L1 to %L2 cells, limits %L3 to %L4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzter Versuch: Rechtecke mit %L1 bis %L2 Kästchen statt %L3 bis %L4.</translation>
     </message>
     <message>
         <source>Some fields are too small and some too large: widen the limits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Manche Rechtecke sind zu klein, andere zu groß: Lassen Sie kleinere und größere zu.</translation>
     </message>
     <message>
         <source>More seeds make smaller fields.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr Startpunkte ergeben kleinere Rechtecke.</translation>
     </message>
     <message>
         <source>Fewer seeds make larger fields.</source>
-        <translation type="unfinished"></translation>
+        <translation>Weniger Startpunkte ergeben größere Rechtecke.</translation>
     </message>
 </context>
 <context>
@@ -80,15 +80,15 @@
     </message>
     <message>
         <source>Seeds: </source>
-        <translation>Startfelder: </translation>
+        <translation>Startpunkte: </translation>
     </message>
     <message>
         <source>Min field size: </source>
-        <translation>Min. Feldgröße: </translation>
+        <translation>Kleinstes Rechteck: </translation>
     </message>
     <message>
         <source>Max field size: </source>
-        <translation>Max. Feldgröße: </translation>
+        <translation>Größtes Rechteck: </translation>
     </message>
     <message>
         <source>
@@ -99,20 +99,20 @@ combination of parameters
  playing grid
 (in reasonable time)</source>
         <translation>
-Bitte beachten Sie,
- dass nicht jede
-Kombination von Werten
- ein spielbares
- Gitter ergibt
-(in vertretbarer Zeit)</translation>
+Bitte beachten Sie:
+ Nicht mit jeder
+Kombination von
+ Einstellungen entsteht
+ in vertretbarer Zeit
+ein Rätsel.</translation>
     </message>
     <message>
         <source>&amp;Print to pdf...</source>
-        <translation>Als &amp;PDF drucken...</translation>
+        <translation>Als &amp;PDF speichern …</translation>
     </message>
     <message>
         <source>Print the griddle to pdf</source>
-        <translation>Das Gitter als PDF drucken</translation>
+        <translation>Das Gitter als PDF-Datei speichern</translation>
     </message>
     <message>
         <source>Ctrl+P</source>
@@ -120,7 +120,7 @@ Kombination von Werten
     </message>
     <message>
         <source>&amp;Generate</source>
-        <translation>&amp;Erzeugen</translation>
+        <translation>&amp;Neues Rätsel</translation>
     </message>
     <message>
         <source>Generate new puzzle</source>
@@ -132,7 +132,7 @@ Kombination von Werten
     </message>
     <message>
         <source>Quit</source>
-        <translation>Beenden</translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Quit App</source>
@@ -140,11 +140,11 @@ Kombination von Werten
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>Ü&amp;ber</translation>
+        <translation>Ü&amp;ber varritQt</translation>
     </message>
     <message>
         <source>Show the application&apos;s About box</source>
-        <translation>Informationen über das Programm anzeigen</translation>
+        <translation>Informationen über varritQt anzeigen</translation>
     </message>
     <message>
         <source>&amp;Plus</source>
@@ -164,11 +164,11 @@ Kombination von Werten
     </message>
     <message>
         <source>&amp;Faq</source>
-        <translation>&amp;FAQ</translation>
+        <translation>Häufige &amp;Fragen</translation>
     </message>
     <message>
         <source>frequently asked question</source>
-        <translation>Häufig gestellte Fragen</translation>
+        <translation>Antworten auf häufige Fragen anzeigen</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -188,58 +188,58 @@ Kombination von Werten
     </message>
     <message>
         <source>About Application: Varrit</source>
-        <translation>Über das Programm: Varrit</translation>
+        <translation>Über varritQt</translation>
     </message>
     <message>
         <source>&lt;center&gt;The &lt;b&gt;Varrit&lt;/b&gt; is a japanese puzzle game using modern GUI by Qt.
 &lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt;&lt;/center&gt;</source>
-        <translation>&lt;center&gt;&lt;b&gt;Varrit&lt;/b&gt; ist ein japanisches Rätselspiel mit moderner Oberfläche in Qt.
+        <translation>&lt;center&gt;&lt;b&gt;Varrit&lt;/b&gt; ist ein japanisches Logikrätsel mit moderner Qt-Oberfläche.
 &lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt;&lt;/center&gt;</translation>
     </message>
     <message>
         <source>&lt;center&gt;please visit &lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;&lt;/center&gt;</source>
-        <translation>&lt;center&gt;Besuchen Sie bitte &lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;&lt;/center&gt;</translation>
+        <translation>&lt;center&gt;Antworten auf häufige Fragen finden Sie unter &lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;&lt;/center&gt;</translation>
     </message>
     <message>
         <source>Printing to &quot;%1&quot;...</source>
-        <translation>Drucken nach „%1“...</translation>
+        <translation>PDF wird gespeichert: „%1“ …</translation>
     </message>
     <message>
         <source>Printed to &quot;%1&quot;</source>
-        <translation>Nach „%1“ gedruckt</translation>
+        <translation>PDF gespeichert: „%1“</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; could not be written: %2</source>
-        <translation>Die Datei „%1“ konnte nicht geschrieben werden: %2</translation>
+        <translation>Die Datei „%1“ konnte nicht gespeichert werden: %2</translation>
     </message>
     <message>
         <source>no program reads from it</source>
-        <translation>kein Programm liest aus ihr</translation>
+        <translation>kein Programm liest daraus</translation>
     </message>
     <message>
         <source>How many rows of cells the board has, 1 to 999.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl der Zeilen im Gitter: 1 bis 999.</translation>
     </message>
     <message>
         <source>How many columns of cells the board has, 1 to 999.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl der Spalten im Gitter: 1 bis 999.</translation>
     </message>
     <message>
         <source>How many rectangles the cutting of the board starts from: more seeds make more, smaller fields.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl der Startpunkte für die Aufteilung in Rechtecke: Mehr Startpunkte ergeben mehr und kleinere Rechtecke.</translation>
     </message>
     <message>
         <source>The fewest cells a field may have.</source>
-        <translation type="unfinished"></translation>
+        <translation>So viele Kästchen muss ein Rechteck mindestens haben.</translation>
     </message>
     <message>
         <source>The most cells a field may have.</source>
-        <translation type="unfinished"></translation>
+        <translation>So viele Kästchen darf ein Rechteck höchstens haben.</translation>
     </message>
     <message>
         <source>About Application: Varrit</source>
         <comment>the title of the FAQ box</comment>
-        <translation type="unfinished">Über das Programm: Varrit</translation>
+        <translation>Häufige Fragen</translation>
     </message>
 </context>
 <context>
@@ -250,7 +250,7 @@ Kombination von Werten
     </message>
     <message>
         <source>Click a number first: its colour is what you paint.</source>
-        <translation>Klicken Sie zuerst auf eine Zahl: In ihrer Farbe wird gemalt.</translation>
+        <translation>Klicken Sie zuerst auf eine Zahl: In ihrer Farbe färben Sie die Kästchen.</translation>
     </message>
     <message>
         <source>Well done!</source>

@@ -6,109 +6,109 @@
     <message>
         <source>%p%</source>
         <comment>the progress bar&apos;s percentage</comment>
-        <translation type="unfinished"></translation>
+        <translation>%p%</translation>
     </message>
     <message>
         <source>No new puzzle: the system could not start a thread to generate it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gerar um novo quebra-cabeça: o sistema não conseguiu iniciar a tarefa de geração.</translation>
     </message>
     <message>
         <source>Fields of %L1 to %L2 cells instead of %L3 to %L4, after one attempt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Retângulos de %L1 a %L2 casas em vez de %L3 a %L4, após uma tentativa.</translation>
     </message>
     <message numerus="yes">
         <source>Fields of %L1 to %L2 cells instead of %L3 to %L4, after %L5 attempts.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Retângulos de %L1 a %L2 casas em vez de %L3 a %L4, após %L5 tentativa.</numerusform>
+            <numerusform>Retângulos de %L1 a %L2 casas em vez de %L3 a %L4, após %L5 tentativas.</numerusform>
         </translation>
     </message>
     <message>
         <source>Generating varrit grid..</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerando um novo tabuleiro…</translation>
     </message>
     <message>
         <source>Latest attempt: fields of %L1 to %L2 cells, limits %L3 to %L4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Última tentativa: retângulos de %L1 a %L2 casas (limites: %L3 a %L4).</translation>
     </message>
     <message>
         <source>Some fields are too small and some too large: widen the limits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Há retângulos pequenos demais e outros grandes demais: amplie os limites.</translation>
     </message>
     <message>
         <source>More seeds make smaller fields.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mais pontos de partida geram retângulos menores.</translation>
     </message>
     <message>
         <source>Fewer seeds make larger fields.</source>
-        <translation type="unfinished"></translation>
+        <translation>Menos pontos de partida geram retângulos maiores.</translation>
     </message>
     <message>
         <source>Max field size is 0, but every field has at least one cell.</source>
-        <translation type="unfinished"></translation>
+        <translation>“Maior retângulo” está em 0, mas todo retângulo tem pelo menos uma casa.</translation>
     </message>
     <message>
         <source>Min field size %L1 is above Max field size %L2.</source>
-        <translation type="unfinished"></translation>
+        <translation>“Menor retângulo” (%L1) é maior que “Maior retângulo” (%L2).</translation>
     </message>
     <message>
         <source>Min field size %L1 is more than the board&apos;s %L2 × %L3 cells.</source>
-        <translation type="unfinished"></translation>
+        <translation>“Menor retângulo” (%L1) é maior que o tabuleiro inteiro (%L2 × %L3 casas).</translation>
     </message>
     <message>
         <source>A board of %L1 × %L2 cells cannot be cut into fields of %L3 to %L4 cells.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um tabuleiro de %L1 × %L2 casas não pode ser dividido em retângulos de %L3 a %L4 casas.</translation>
     </message>
     <message>
         <source>No puzzle can meet these settings: Cancel shows the last attempt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum quebra-cabeça atende a essas configurações: Cancelar mostra a última tentativa.</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Settings:</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações:</translation>
     </message>
     <message>
         <source>Rows: </source>
-        <translation type="unfinished"></translation>
+        <translation>Linhas: </translation>
     </message>
     <message>
         <source>How many rows of cells the board has, 1 to 999.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quantas linhas de casas o tabuleiro tem, de 1 a 999.</translation>
     </message>
     <message>
         <source>Columns: </source>
-        <translation type="unfinished"></translation>
+        <translation>Colunas: </translation>
     </message>
     <message>
         <source>How many columns of cells the board has, 1 to 999.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quantas colunas de casas o tabuleiro tem, de 1 a 999.</translation>
     </message>
     <message>
         <source>Seeds: </source>
-        <translation type="unfinished"></translation>
+        <translation>Pontos de partida: </translation>
     </message>
     <message>
         <source>How many rectangles the cutting of the board starts from: more seeds make more, smaller fields.</source>
-        <translation type="unfinished"></translation>
+        <translation>De quantos retângulos parte a divisão do tabuleiro: mais pontos de partida geram mais retângulos, e menores.</translation>
     </message>
     <message>
         <source>Min field size: </source>
-        <translation type="unfinished"></translation>
+        <translation>Menor retângulo: </translation>
     </message>
     <message>
         <source>The fewest cells a field may have.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quantas casas um retângulo pode ter, no mínimo.</translation>
     </message>
     <message>
         <source>Max field size: </source>
-        <translation type="unfinished"></translation>
+        <translation>Maior retângulo: </translation>
     </message>
     <message>
         <source>The most cells a field may have.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quantas casas um retângulo pode ter, no máximo.</translation>
     </message>
     <message>
         <source>
@@ -118,136 +118,142 @@ combination of parameters
  can generate
  playing grid
 (in reasonable time)</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Atenção: nem toda
+combinação de valores
+consegue gerar
+um tabuleiro jogável
+(em tempo razoável)</translation>
     </message>
     <message>
         <source>&amp;Print to pdf...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar como &amp;PDF…</translation>
     </message>
     <message>
         <source>Print the griddle to pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva o tabuleiro em um arquivo PDF</translation>
     </message>
     <message>
         <source>Ctrl+P</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+P</translation>
     </message>
     <message>
         <source>&amp;Generate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gerar</translation>
     </message>
     <message>
         <source>Generate new puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Gera um novo quebra-cabeça</translation>
     </message>
     <message>
         <source>Ctrl+G</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+G</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sair</translation>
     </message>
     <message>
         <source>Quit App</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha o jogo</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sobre o varritQt</translation>
     </message>
     <message>
         <source>Show the application&apos;s About box</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra informações sobre o varritQt</translation>
     </message>
     <message>
         <source>&amp;Plus</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aumentar</translation>
     </message>
     <message>
         <source>Increase the grid and font size</source>
-        <translation type="unfinished"></translation>
+        <translation>Aumenta o tabuleiro e o tamanho da fonte</translation>
     </message>
     <message>
         <source>&amp;Minus</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Diminuir</translation>
     </message>
     <message>
         <source>Decrease the grid and font size</source>
-        <translation type="unfinished"></translation>
+        <translation>Diminui o tabuleiro e o tamanho da fonte</translation>
     </message>
     <message>
         <source>&amp;Faq</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Perguntas frequentes</translation>
     </message>
     <message>
         <source>frequently asked question</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra as perguntas frequentes</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arquivo</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;juda</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Pronto</translation>
     </message>
     <message>
         <source>About Application: Varrit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre o varritQt</translation>
     </message>
     <message>
         <source>&lt;center&gt;The &lt;b&gt;Varrit&lt;/b&gt; is a japanese puzzle game using modern GUI by Qt.
 &lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt;&lt;/center&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;center&gt;O &lt;b&gt;Varrit&lt;/b&gt; é um quebra-cabeça lógico japonês, com uma interface moderna feita em Qt.
+&lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt;&lt;/center&gt;</translation>
     </message>
     <message>
         <source>About Application: Varrit</source>
         <comment>the title of the FAQ box</comment>
-        <translation type="unfinished"></translation>
+        <translation>Perguntas frequentes</translation>
     </message>
     <message>
         <source>&lt;center&gt;please visit &lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;&lt;/center&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;center&gt;Veja as respostas em &lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;&lt;/center&gt;</translation>
     </message>
     <message>
         <source>Printing to &quot;%1&quot;...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvando o PDF “%1”…</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar o arquivo “%1”: %2</translation>
     </message>
     <message>
         <source>Printed to &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF salvo: “%1”</translation>
     </message>
     <message>
         <source>no program reads from it</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum programa está recebendo os dados</translation>
     </message>
 </context>
 <context>
     <name>varritWidget</name>
     <message>
         <source>That would be very easy, don&apos;t you think? :-)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aí seria fácil demais, não acha? :-)</translation>
     </message>
     <message>
         <source>Well done!</source>
-        <translation type="unfinished"></translation>
+        <translation>Muito bem!</translation>
     </message>
     <message>
         <source>Click a number first: its colour is what you paint.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique primeiro em um número: você vai pintar com a cor dele.</translation>
     </message>
 </context>
 </TS>
