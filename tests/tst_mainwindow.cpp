@@ -36,7 +36,7 @@ private slots:
     {
         QStringList shown;  // the settings, the menus, the tool bar and the status bar
         for (const char *name : {"rowsEdit", "columnsEdit", "seedsEdit", "minFieldSizeEdit", "maxFieldSizeEdit"})
-            shown << edit(name)->displayText().trimmed();
+            shown << edit(name)->displayText().trimmed() + (edit(name)->toolTip().isEmpty() ? "?" : "");
         for (QAction *menu : window->menuBar()->actions())
             shown << "/" + menu->text() << entries(menu->menu()->actions());
         shown << "/" + window->statusBar()->currentMessage() << entries(window->findChild<QToolBar *>()->actions());
@@ -114,6 +114,8 @@ private slots:
         QCOMPARE(window->menuBar()->actions()[0]->menu()->actions()[0]->text() == "&Generate", english);
         QCOMPARE(QDialogButtonBox(QDialogButtonBox::Cancel).buttons()[0]->text() == "Cancel", english);
         QCOMPARE(QLocale().language(), QLocale(language).language());
+        for (const QAction *action : window->findChildren<QAction *>())  // as a tool button names it
+            QVERIFY(!action->toolTip().endsWith(QChar(0x2026)));
         QStatusBar *bar = window->statusBar();
         const QSizeGrip *grip = bar->findChild<QSizeGrip *>();
         const int room = (grip && grip->isVisible() ? grip->x() : bar->width() - 12) - 6;  // where it draws a message
