@@ -126,7 +126,7 @@ bool MainWindow::writePdf(const QString &fileName, QString &reason)
     QSaveFile out(fileName);
     if (out.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && writeAll(out, page) && out.commit())
         return true;
-    reason = out.errorString();  // commit() discards the file and its reason alike
+    reason = out.errorString();  // a failed write's: commit() is then not called, and would clear it
     return false;
 }
 

@@ -25,9 +25,12 @@ Run timedRun(int workers, const GenParams &p, quint32 firstSeed, unsigned long s
     thread.setWorkerCount(workers);
     const double ms = elapsedMs([&] {
         thread.startRun(p);
-        if (stopAfterMs)
+        if (stopAfterMs) {
             QThread::msleep(stopAfterMs);
-        stopAfterMs ? thread.stop() : void(thread.wait());
+            thread.stop();
+        } else {
+            thread.wait();
+        }
     });
     return {ms / 1000.0, thread.attemptsMade()};
 }

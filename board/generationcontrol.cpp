@@ -82,19 +82,21 @@ void GenerationControl::runEnded(PuzzleGrid *puzzle)
     underWay = false;
     progress.hide();
     timer.stop();
+    // Read before the hand-over, which a receiver may answer with a new run.
     const AreaRange areas = puzzle->fieldAreas();
+    const GenParams p = genThread.runParams();
+    const quint64 attempts = genThread.attemptsMade();
     emit puzzleReady(puzzle);
-    const GenParams &p = genThread.runParams();
     if (cancelled && !areas.within(p.minFieldSize, p.maxFieldSize)) {
         // Else the puzzle shown would pass for one that meets the settings.
-        report = cancelReport(genThread.attemptsMade(), areas, p);
+        report = cancelReport(attempts, areas, p);
         emit statusMessage(report, 0);
     }
 }
 
 // The figures first, short enough for the status bar of a small window. The
-// count is written in full; its plural form is chosen by its last digits
-// where it is too large for the choice.
+// count is written in full; where it is too large for the choice of plural
+// form, its last six digits choose (4,000,000,021 is worded as 1,000,021).
 QString GenerationControl::cancelReport(quint64 attempts, const AreaRange &areas, const GenParams &p)
 {
     const int plural = int(attempts <= INT_MAX ? attempts : attempts % 1000000 + 1000000);

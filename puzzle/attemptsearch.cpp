@@ -73,9 +73,10 @@ void AttemptSearch::work(Worker &w)
         w.partition.generate(params.rows, params.columns, params.seeds, seed);
         ++w.attempts;
         w.lastDone = attempt;
+        // Cleared first: a wish made meanwhile is met by the next attempt.
         if (w.report && w.report->wanted.load(std::memory_order_relaxed)) {
-            w.report->areas.store(w.partition.fieldAreas().packed(), std::memory_order_relaxed);
             w.report->wanted.store(false, std::memory_order_relaxed);
+            w.report->areas.store(w.partition.fieldAreas().packed(), std::memory_order_relaxed);
         }
         if (w.partition.fieldSizesWithin(params.minFieldSize, params.maxFieldSize)) {
             accept(attempt);

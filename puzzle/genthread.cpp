@@ -110,4 +110,5 @@ void GenThread::handOver(quint64 run)
     wait();
     runsEnded.load(std::memory_order_acquire);
     emit puzzleReady(&built);
+    built = PuzzleGrid();  // what a receiver gave back in exchange is not kept
 }

@@ -30,7 +30,8 @@ public:
     // system has no thread to give: then nothing more comes of it.
     bool startRun(const GenParams &params);
     // Ends the run under way after the attempts in progress, and returns once
-    // it has ended. Its puzzle is still handed over.
+    // it has ended. Its puzzle is still handed over, unless a newer run
+    // starts first or the worker goes.
     void stop();
 
     // Where attempts take their seeds from; empty: a fresh seed every attempt.

@@ -49,7 +49,7 @@ private:
         quint32 clueRow, clueColumn;
         Colour colour;  // only of fields past the palette: theirs are drawn at once
         quint8 blocked;
-        quint32 area() const { return rectangleArea(side[2], side[0], side[3], side[1]); }
+        quint32 area() const { return rectangleArea(side[2], side[0], side[3], side[1]); }  // top, left, bottom, right
     };
 
     void startField(quint32 row, quint32 column);

@@ -56,11 +56,13 @@ inline void passTimers(int ms, const std::function<void()> &then = {})
         qFatal("a %d ms timer never fired", ms);
 }
 
+inline const auto worker = [](varritWidget &board) -> GenThread & { return board.generationControl().worker(); };
+
 // Generates from seeds counted up from `seed` and waits for the puzzle.
 inline bool generateFixed(varritWidget &board, quint32 rows, quint32 columns, quint32 seeds, quint32 seed,
                           quint32 minFieldSize = 1, quint32 maxFieldSize = 999999)
 {
-    board.generationControl().worker().setSeedSource([seed]() mutable { return seed++; });
+    worker(board).setSeedSource([seed]() mutable { return seed++; });
     board.generate(rows, columns, seeds, minFieldSize, maxFieldSize);
     return QTest::qWaitFor([&board] { return !board.isGenerating(); }, 20000);
 }

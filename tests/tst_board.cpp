@@ -173,7 +173,7 @@ private slots:
     {
         QFETCH(QList<quint32>, settings);
         QFETCH(QString, why);
-        board->generationControl().worker().setSeedSource([] { return 5u; });
+        worker(*board).setSeedSource([] { return 5u; });
         board->generate(settings[0], settings[1], settings[2], settings[3], settings[4]);
         const QString idle = "Generating varrit grid..", cannot = "\nNo puzzle can meet these settings: "
                                                                   "Cancel shows the last attempt.";
@@ -186,17 +186,16 @@ private slots:
         board->adjustBoardSize();  // no puzzle yet
         QVERIFY(board->size() == QSize(100, 100));
         EventCounter shows(dialog, QEvent::Show);
-        board->generationControl().worker().setSeedSource([] { return 14u; });
+        worker(*board).setSeedSource([] { return 14u; });
         board->generate(3, 4, 3, 1, 100);  // clues at (0,0) and (2,3)
-        QVERIFY2(board->generationControl().worker().wait(QDeadlineTimer(30000)), "the run never ended");
+        QVERIFY2(worker(*board).wait(QDeadlineTimer(30000)), "the run never ended");
         QCoreApplication::sendPostedEvents();  // its end, before the dialog's first tick could come
         passTimers(300);                       // a timer left running would have shown the dialog by now
         QVERIFY(!board->isGenerating() && shows.count == 0);
         press(*board, 2, 3);
         board->generate(8, 8, 15, 5, 4);  // no puzzle can meet these
         QCOMPARE(board->selectedCell(), QPoint(0, 0));
-        board->generationControl().worker().setSeedSource(
-            [] { return 11u; });  // fields of 2 to 18 cells, 9 x 2 at most
+        worker(*board).setSeedSource([] { return 11u; });  // fields of 2 to 18 cells, 9 x 2 at most
         QSignalSpy said(board.get(), &varritWidget::statusMessage);
         board->generate(7, 12, 15, 5, 5);  // the stopped run's end is reported during this one
         bool ignored = false;              // a press before the dialog's first tick: the puzzle is about to be replaced
@@ -226,6 +225,9 @@ private slots:
         QCOMPARE(board->size(), QSize(10 + 12 * 28, 10 + 7 * 28));  // the last attempt, and how far it is from them
         QVERIFY(said.size() == 1
                 && said[0][0].toString().startsWith("Fields of 2 to 18 cells instead of 5 to 5, after "));
+        board->generate(3, 4, 1, 12, 12);  // ends at once, and hides the dialog as though it had taken a while
+        dialog->show();
+        QTRY_VERIFY(!board->isGenerating() && !dialog->isVisible());
         dialog->setValue(50);
         values.clear();
         board->generate(8, 8, 15, 5, 4);
@@ -240,7 +242,7 @@ private slots:
         QVERIFY(generateFixed(*board, 3, 4, 3, 14));
         board->generate(8, 8, 15, 5, 4);  // runs until stopped
         EventCounter shows(dialog, QEvent::Show);
-        board->generationControl().worker().setStackSize(1);  // below any thread's minimum: start() fails
+        worker(*board).setStackSize(1);  // below any thread's minimum: start() fails
         QTest::ignoreMessage(QtCriticalMsg, QRegularExpression("QThread::start"));
         board->generate(6, 6, 15, 1, 100);  // stops the running one, then cannot start
         passTimers(300);                    // the stopped run's report arrives; the first tick would be due
@@ -250,7 +252,7 @@ private slots:
         board->generate(6, 6, 15, 1, 100);
         press(*board, 1, 1);
         QCOMPARE(board->puzzle().cells()[1][1].fieldId, 2);
-        board->generationControl().worker().setStackSize(0);
+        worker(*board).setStackSize(0);
         QVERIFY(generateFixed(*board, 6, 6, 15, 3) && board->size() == QSize(178, 178));
         QCOMPARE(watcher.seen,
                  QStringList(2, "varritQt|No new puzzle: the system could not start a thread to generate it."));
@@ -263,9 +265,10 @@ private slots:
     void pressesToMarks_data()
     {
         // 3 x 4 cells, pitch 28 from 5: clue 1 at (0,0), selected at first; clue 2 at (2,3), at (101,73).
-        QTest::addColumn<QString>("row");                                                    // presses x,y
+        QTest::addColumn<QString>("row");  // presses x,y (r: with the right button)
         QTest::newRow("a cell's first pixel and its gaps") << "32,60 33,61 = 1...1....1.2";  // = field ids
         QTest::newRow("outside the cells") << "4,40 40,4 117,40 40,89 = 1..........2";
+        QTest::newRow("any button") << "r40,40 70,40 = 1....11....2";
         QTest::newRow("solved, said again on a clue, undone")  // then "Well done!" twice
             << "45,17 73,17 101,17 17,45 45,45 73,45 101,45 101,73 17,73 45,73 73,73 101,73 73,73 = 1111111122.2";
     }
@@ -283,8 +286,8 @@ private slots:
         int narrowest = INT_MAX;  // a box leaves a window manager room for the title beside its buttons
         ModalWatcher watcher([&narrowest](QDialog *box) { narrowest = std::min(narrowest, box->width()); });
         for (const QString &p : row.section(" = ", 0, 0).split(' '))
-            QTest::mouseClick(board.get(), Qt::LeftButton, {},
-                              QPoint(p.section(',', 0, 0).toInt(), p.section(',', 1).toInt()));
+            QTest::mouseClick(board.get(), p[0] == 'r' ? Qt::RightButton : Qt::LeftButton, {},
+                              QPoint(p.section(',', 0, 0).remove('r').toInt(), p.section(',', 1).toInt()));
         QString shown;
         for (const auto &cells : board->puzzle().cells())
             for (const Cell &c : cells)

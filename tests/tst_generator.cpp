@@ -70,6 +70,12 @@ private slots:
         reused.generate(p[0], p[1], p[2], p[3]);
         reused.writeTo(written);
         QCOMPARE(fingerprint(written), expected);
+        // Both limits inclusive, in the search as in the puzzle; no fields at all are within any.
+        const AreaRange a = written.fieldAreas();
+        for (const auto &[min, max] :
+             {std::pair{a.smallest, a.largest}, {a.smallest + 1, a.largest}, {a.smallest, a.largest - 1}})
+            QVERIFY(reused.fieldSizesWithin(min, max) == written.fieldSizesWithin(min, max)
+                    && written.fieldSizesWithin(min, max) == (a.isEmpty() || (min == a.smallest && max == a.largest)));
         QVERIFY(GenThread::freshSeed() != GenThread::freshSeed());  // and attempts microseconds apart differ
     }
 

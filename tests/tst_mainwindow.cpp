@@ -151,7 +151,7 @@ private slots:
         window->show();
         QVERIFY(waitForPuzzle() && QTest::qWaitForWindowActive(window.get()));
         edit("minFieldSizeEdit")->setText("1");  // the one seed's puzzle always fits
-        board()->generationControl().worker().setSeedSource([] { return 99u; });
+        worker(*board()).setSeedSource([] { return 99u; });
         QLineEdit *e = edit(qPrintable(r[0]));
         e->setFocus();
         e->clear();

@@ -25,15 +25,6 @@ private slots:
         QCOMPARE(rgb(Partition::randomColour(random)), expected[3]);
     }
 
-    void acceptance()
-    {
-        // Both limits inclusive; no fields at all are within any.
-        AreaRange areas;
-        QVERIFY(areas.within(5, 4));
-        areas.add(10), areas.add(2);
-        QVERIFY(areas.within(2, 10) && !areas.within(3, 10) && !areas.within(2, 9));
-    }
-
     void pressesToMoves_data()
     {
         // 3 x 4 cells: clue 1 (8 cells) at (0,0), selected at first; clue 2 (4 cells) at (2,3). Presses "rc", or

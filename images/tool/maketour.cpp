@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Shows every screen of the game in a real window, in the language the
-// environment asks for, and saves a picture of each into a folder: the main
-// window, its menus and tool tips, the boxes, the progress dialog while a
-// long search runs, the word on a cancelled one, the save dialog and a failed
-// print. For translators and anyone who checks how the game reads. Run by
-// scripts/tour.
+// Shows the game's screens in a real window, in the language the environment
+// asks for, and saves a picture of each into a folder: the main window, its
+// menus and tool tips, the About, FAQ and refusal boxes, the progress dialog
+// while a long search runs, the word on a cancelled one, the save dialog and
+// a failed print. For translators and anyone who checks how the game reads.
+// Run by scripts/tour.
 #include "language.h"
 #include "mainwindow.h"
 #include "varritwidget.h"
@@ -95,14 +95,16 @@ int main(int argc, char *argv[])
     window.setWindowTitle("varritQt");
     window.resize(600, 400);
     auto *board = window.findChild<varritWidget *>();
+    // Seeds counted up from a fixed start: the same pictures on every run.
     board->generationControl().worker().setSeedSource([seed = 20261208u]() mutable { return seed++; });
+    const QList<QAction *> menus = window.menuBar()->actions();
+    QAction *generate = menus[0]->menu()->actions()[0], *print = menus[0]->menu()->actions()[1];
+    generate->trigger();
     window.show();
     while (board->isGenerating())
         settle(20);
     shot("01-main");
 
-    const QList<QAction *> menus = window.menuBar()->actions();
-    QAction *generate = menus[0]->menu()->actions()[0], *print = menus[0]->menu()->actions()[1];
     for (int k = 0; k < menus.size(); ++k) {
         menus[k]->menu()->popup(window.menuBar()->mapToGlobal(window.menuBar()->actionGeometry(menus[k]).bottomLeft()));
         shot(QString("02-menu-%1").arg(k + 1));
