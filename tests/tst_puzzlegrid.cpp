@@ -12,8 +12,7 @@ private slots:
     void paletteColours()
     {
         const auto rgb = [](const Colour &c) { return QList<int>{c.red, c.green, c.blue}; };
-        QCOMPARE(rgb(Partition::paletteColour(0.0f, 3, 4)), (QList<int>{223, 113, 217}));  // red wraps from -33
-        QCOMPARE(rgb(Partition::paletteColour(15033.0f, 121, 146)), (QList<int>{249, 20, 166}));
+        QCOMPARE(rgb(Partition::paletteColour(0.0f, 3, 4)), (QList<int>{223, 113, 217}));          // red wraps from -33
         QCOMPARE(rgb(Partition::paletteColour(15033.0f, 122, 146)), (QList<int>{192, 192, 192}));  // not white
         // One draw for the phase, then three per invented colour.
         const QList<QList<int>> expected = {{218, 224, 32}, {110, 145, 194}, {118, 106, 126}, {177, 141, 157}};
