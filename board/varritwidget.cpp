@@ -24,7 +24,6 @@ void varritWidget::generate(quint32 rows, quint32 columns, quint32 seeds, quint3
         showInformation(tr("That would be very easy, don't you think? :-)"));
         return;
     }
-    emit statusWithdrawn(hint());
     if (!generation.generate({rows, columns, seeds, minFieldSize, maxFieldSize}))
         game.select(row, column);  // a run that never started leaves the board as it was
 }

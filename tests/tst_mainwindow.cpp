@@ -100,7 +100,7 @@ private slots:
         // status bar fits the window as it opens, with the largest figures a board gives.
         QFETCH(QString, language);
         QTranslator game, qt;
-        speak({language, language}, game, qt);
+        speak({language, language == "pt_BR" ? "pt_PT" : language}, game, qt);  // Brazil's for a player in Portugal
         const auto restore = qScopeGuard([&game, &qt] {
             QCoreApplication::removeTranslator(&game);
             QCoreApplication::removeTranslator(&qt);
