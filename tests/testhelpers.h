@@ -88,9 +88,8 @@ template<typename Draw> QImage picture(QSize size, const QColor &background, Dra
     return image;
 }
 
-inline void press(varritWidget &board, int row, int column)
-{
+inline const auto press = [](varritWidget &board, int row, int column) {
     QTest::mouseClick(&board, Qt::LeftButton, {}, board.boardGeometry().square(row, column).center());
-}
+};
 
 #endif  // TESTHELPERS_H

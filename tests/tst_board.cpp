@@ -177,8 +177,13 @@ private slots:
                                                                   "Cancel shows the last attempt.";
         board->generate(3, 4, 1, 12, 12);  // one field of all 12 cells: just possible; a run before, on this worker
         QCOMPARE(dialog->labelText(), idle);
-        worker(*board).setSeedSource([] { return 5u; });
+        static std::atomic<int> seeds;  // outlives the run; one thread, its second batch after its first 16 attempts
+        seeds = 0;
+        worker(*board).setWorkerCount(1);
+        worker(*board).setSeedSource([] { return ++seeds, 5u; });
         board->generate(settings[0], settings[1], settings[2], settings[3], settings[4]);
+        while (seeds <= 16)  // nor may a tick come meanwhile
+            QThread::msleep(1);
         QTRY_VERIFY(dialog->isVisible());  // from its first update on
         QCOMPARE(dialog->labelText(), idle + "\n\n" + why + (why.startsWith("Latest") ? "" : cannot));
     }
@@ -195,12 +200,11 @@ private slots:
         passTimers(300);                       // a timer left running would have shown the dialog by now
         QVERIFY(!board->isGenerating() && shows.count == 0);
         press(*board, 2, 3);
-        board->generate(8, 8, 15, 5, 4);  // no puzzle can meet these
-        QCOMPARE(board->selectedCell(), QPoint(0, 0));
         worker(*board).setSeedSource([] { return 11u; });  // fields of 2 to 18 cells, 9 x 2 at most
         QSignalSpy said(board.get(), &varritWidget::statusMessage);
-        board->generate(7, 12, 15, 5, 5);  // the stopped run's end is reported during this one
-        bool ignored = false;              // a press before the dialog's first tick: the puzzle is about to be replaced
+        board->generate(7, 12, 15, 5, 5);  // no puzzle can meet these
+        QCOMPARE(board->selectedCell(), QPoint(0, 0));
+        bool ignored = false;  // a press before the dialog's first tick: the puzzle is about to be replaced
         passTimers(100, [&] {
             press(*board, 1, 1);
             ignored = board->isGenerating() && board->puzzle().cells()[1][1].fieldId == 0 && shows.count == 0;

@@ -142,11 +142,10 @@ private slots:
         GenThread thread;
         QList<quint32> sizes;
         connect(&thread, &GenThread::puzzleReady, this, [&sizes](PuzzleGrid *p) { sizes << p->rowCount(); });
-        thread.setWorkerCount(workers);
         QVERIFY(thread.startRun({20, 20, 15, 5, 4}) && thread.startRun({30, 30, 15, 5, 4}));
         thread.stop();
         QTRY_COMPARE(sizes, QList<quint32>{30});
-        thread.setWorkerCount(0);  // by itself: one per core, within the memory budget
+        // By itself, one thread per core, within the memory budget.
         QVERIFY(thread.workersFor(20000, 20000) == 1 && thread.workersFor(10, 10) == QThread::idealThreadCount());
     }
 };
