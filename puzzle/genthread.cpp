@@ -19,7 +19,9 @@ quint64 splitMix(quint64 x)
 
 GenThread::GenThread()
     : QThread(nullptr)
-{ }
+{
+    connect(this, &GenThread::runEnded, this, &GenThread::handOver, Qt::QueuedConnection);
+}
 
 // An attempt takes well under a second; forced termination could leave a
 // runtime lock held.
@@ -97,8 +99,7 @@ void GenThread::run()
     attempts = search.attempts();
     result = search.resultAttempt();
     runsEnded.fetch_add(1, std::memory_order_release);
-    QMetaObject::invokeMethod(
-        this, [this, run] { handOver(run); }, Qt::QueuedConnection);
+    emit runEnded(run, QPrivateSignal());
 }
 
 // A run stopped by a newer one reports nothing: its puzzle is not the one

@@ -60,6 +60,8 @@ signals:
     // this object: the accepted puzzle, or after stop() the last attempt. The
     // receiver may take it by swapping.
     void puzzleReady(PuzzleGrid *puzzle);
+    // From the worker thread as a run ends; queued to the owner's.
+    void runEnded(quint64 run, QPrivateSignal);
 
 protected:
     void run() override;
