@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>Min field size: </source>
-        <translation>Rettangolo minimo: </translation>
+        <translation>Rettangolo min.: </translation>
     </message>
     <message>
         <source>The fewest cells a field may have.</source>
@@ -104,7 +104,7 @@
     </message>
     <message>
         <source>Max field size: </source>
-        <translation>Rettangolo massimo: </translation>
+        <translation>Rettangolo max.: </translation>
     </message>
     <message>
         <source>The most cells a field may have.</source>
