@@ -34,9 +34,11 @@ Language chooseLanguage(const QStringList &preferred, const QStringList &availab
         for (const QString &a : available)
             if (languageOf(a) == language)
                 same << a;
-        for (const QString &best : {name, language, same.value(0)})
-            if (!best.isEmpty() && same.contains(best))
+        for (const QString &best : {name, language})
+            if (same.contains(best))
                 return {best, name};
+        if (!same.isEmpty())
+            return {same.first(), name};
         if (language == "en")
             return {language, name};
     }

@@ -45,12 +45,17 @@ bool GenThread::startRun(const GenParams &params)
     return isRunning() || isFinished();
 }
 
-// The acquire pairs with the release at the end of run(): wait() orders the
-// grid's writes before our reads too, but through Qt's own locks, which
-// ThreadSanitizer cannot see.
 void GenThread::stop()
 {
     stopRequested.store(true);
+    waitForRun();
+}
+
+// The acquire pairs with the release at the end of run(): wait() orders the
+// grid's writes before our reads too, but through Qt's own locks, which
+// ThreadSanitizer cannot see.
+void GenThread::waitForRun()
+{
     wait();
     runsEnded.load(std::memory_order_acquire);
 }
@@ -108,8 +113,7 @@ void GenThread::handOver(quint64 run)
 {
     if (run != current.number)
         return;
-    wait();
-    runsEnded.load(std::memory_order_acquire);
+    waitForRun();
     emit puzzleReady(&built);
     built = PuzzleGrid();  // what a receiver gave back in exchange is not kept
 }

@@ -67,6 +67,7 @@ protected:
     void run() override;
 
 private:
+    void waitForRun();
     void handOver(quint64 run);
 
     // What a run works from, fixed when it starts: settings made during a run
